@@ -1,0 +1,41 @@
+#include "elements/recolour.h"
+
+namespace velmora {
+
+bool IsBelowThreshold(std::int16_t t, const Threshold& threshold) {
+  if (threshold.kind == ThresholdKind::Integer) return t < threshold.integer;
+  return static_cast<double>(t) < threshold.real;
+}
+
+bool IsAboveThreshold(std::int16_t t, const Threshold& threshold) {
+  if (threshold.kind == ThresholdKind::Integer) return t > threshold.integer;
+  return static_cast<double>(t) > threshold.real;
+}
+
+StateColour StateAt(const ElementStateRow& row, std::int16_t t) {
+  switch (row.element_class()) {
+    case ElementClass::NoData:
+      return StateColour::NoData;
+    case ElementClass::SingleThreshold:
+      return IsBelowThreshold(t, row.lower) ? StateColour::Solid : StateColour::Gas;
+    case ElementClass::Normal:
+      if (IsBelowThreshold(t, row.lower)) return StateColour::Solid;
+      return IsAboveThreshold(t, row.upper) ? StateColour::Gas : StateColour::Liquid;
+  }
+  return StateColour::NoData;
+}
+
+void RecolourElements(CheckedControls& controls, std::int16_t t) {
+  for (int z = 1; z <= kElementsWithData; ++z) {
+    const ElementStateRow& row = ElementRow(z);
+    const bool normal = row.element_class() == ElementClass::Normal;
+    StateColour first = StateColour::Solid;
+    if (!IsBelowThreshold(t, row.lower)) first = normal ? StateColour::Liquid : StateColour::Gas;
+    controls.SetForeColor(row.cell_name(), ToColourValue(first));
+    if (normal && IsAboveThreshold(t, row.upper)) {
+      controls.SetForeColor(row.cell_name(), ToColourValue(StateColour::Gas));
+    }
+  }
+}
+
+}  // namespace velmora

@@ -1,0 +1,15 @@
+#include "elements/state_colour.h"
+
+namespace velmora {
+
+const char* StateName(StateColour colour) {
+  switch (colour) {
+    case StateColour::Solid: return "solid";
+    case StateColour::Liquid: return "liquid";
+    case StateColour::Gas: return "gas";
+    case StateColour::NoData: return "no data";
+  }
+  return "no data";
+}
+
+}  // namespace velmora

@@ -1,0 +1,37 @@
+#include "input/temperature_handlers.h"
+
+#include <cstdint>
+
+#include "elements/recolour.h"
+#include "input/conversions.h"
+#include "window/checked_controls.h"
+#include "window/control_names.h"
+
+namespace velmora {
+
+void Scroll_T_Scroll(ControlServices& services) {
+  CheckedControls controls(services);
+  // T is read before the text write, which may run a nested Text_T_Change that moves the
+  // scroll bar to 0; the label and the colours show this drag step's position regardless.
+  const std::int16_t t = controls.GetValue(control::Scroll_T);
+  controls.SetText(control::Text_T, "");
+  controls.SetCaption(control::Label_T, Int16ToText(t));
+  RecolourElements(controls, t);
+}
+
+void Text_T_Change(ControlServices& services) {
+  CheckedControls controls(services);
+  if (TextToNumber(controls.GetText(control::Text_T)) < kMinimumTemperature) {
+    controls.SetText(control::Text_T, Int16ToText(kMinimumTemperature));
+  }
+  if (TextToNumber(controls.GetText(control::Text_T)) > kMaximumTemperature) {
+    controls.SetText(control::Text_T, Int16ToText(kMaximumTemperature));
+  }
+  // The tests above look at the unrounded number, so the value rounded here lies in 0..6000.
+  controls.SetValue(control::Scroll_T, NumberToInt16(TextToNumber(controls.GetText(control::Text_T))));
+  const std::int16_t t = controls.GetValue(control::Scroll_T);
+  controls.SetCaption(control::Label_T, Int16ToText(t));
+  RecolourElements(controls, t);
+}
+
+}  // namespace velmora

@@ -1,0 +1,26 @@
+#include "window/form_events.h"
+
+#include <exception>
+
+#include "input/temperature_handlers.h"
+#include "window/handler_error.h"
+#include "window/startup.h"
+
+namespace velmora {
+
+std::optional<std::string> RaiseFormEvent(FormEvent event, ControlServices& services) {
+  try {
+    switch (event) {
+      case FormEvent::Load: Form_Load(services); break;
+      case FormEvent::Scroll_T_Scroll: Scroll_T_Scroll(services); break;
+      case FormEvent::Text_T_Change: Text_T_Change(services); break;
+    }
+  } catch (const HandlerError& error) {
+    return std::string(error.what());
+  } catch (const std::exception& error) {
+    return std::string("Unexpected error: ") + error.what();
+  }
+  return std::nullopt;
+}
+
+}  // namespace velmora
