@@ -34,7 +34,7 @@ void Form_Load(ControlServices& services) {
   controls.SetValue(control::Scroll_T, kStartTemperature);
   controls.SetCaption(control::Label_T, Int16ToText(controls.GetValue(control::Scroll_T)));
   for (int z = 1; z <= kElementCount; ++z) {
-    controls.SetForeColor(ElementRow(z).cell_name(), ToColourValue(kStartUpColours[z - 1]));
+    controls.SetForeColor(ElementRow(z).cell_name(), ToColourValue(kStartUpColours[static_cast<std::size_t>(z - 1)]));
   }
 }
 
