@@ -1,0 +1,51 @@
+#include "elements/element_summary.h"
+
+#include <cstdio>
+
+#include "elements/recolour.h"
+#include "elements/state_colour.h"
+
+namespace velmora {
+namespace {
+
+std::string KelvinText(const Threshold& threshold) {
+  if (threshold.kind == ThresholdKind::Integer) return std::to_string(threshold.integer) + " K";
+  // Six significant digits give back every decimal of the table (at most 6 digits) exactly.
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6g K", threshold.real);
+  return buffer;
+}
+
+std::string ThresholdLine(const ElementStateRow& row) {
+  switch (row.element_class()) {
+    case ElementClass::Normal:
+      return "Melts at " + KelvinText(row.lower) + ", boils at " + KelvinText(row.upper);
+    case ElementClass::SingleThreshold:
+      return "Turns to gas at " + KelvinText(row.lower);
+    case ElementClass::NoData:
+      break;
+  }
+  return "Melting and boiling points: no data";
+}
+
+}  // namespace
+
+std::string ElementTitle(const ElementStateRow& row) {
+  std::string title(row.name);
+  title += ", atomic number ";
+  title += std::to_string(row.atomic_number);
+  return title;
+}
+
+std::string ElementSummary(const ElementStateRow& row, std::int16_t t) {
+  std::string summary = ElementTitle(row);
+  summary += '\n';
+  summary += ThresholdLine(row);
+  summary += "\nAt ";
+  summary += std::to_string(t);
+  summary += " K: ";
+  summary += StateName(StateAt(row, t));
+  return summary;
+}
+
+}  // namespace velmora
