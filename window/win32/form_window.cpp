@@ -1,0 +1,143 @@
+#include "window/win32/form_window.h"
+
+#include "window/control_names.h"
+#include "window/win32/control_factory.h"
+#include "window/win32/scroll_steps.h"
+#include "window/win32/wide_text.h"
+
+namespace velmora::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"VelmoraForm1";
+constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+}  // namespace
+
+FormWindow::FormWindow(ErrorReporter report_error) : report_error_(std::move(report_error)) {}
+
+FormWindow::~FormWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+bool FormWindow::RegisterWindowClass(HINSTANCE instance, HICON icon, HICON small_icon) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = &FormWindow::WindowProcedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = icon;
+  window_class.hIconSm = small_icon;
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  window_class.lpszClassName = kWindowClass;
+  return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+HWND FormWindow::Create(HINSTANCE instance) {
+  HDC screen = GetDC(nullptr);
+  const int dpi_x = GetDeviceCaps(screen, LOGPIXELSX);
+  const int dpi_y = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi_x),
+             TwipsToPixels(kClientHeightTwips, dpi_y)};
+  AdjustWindowRectEx(&frame, kFrameStyle, FALSE, 0);
+  const std::wstring title = Widen(kFormTitle);
+  CreateWindowExW(0, kWindowClass, title.c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                  this);
+  return window_;
+}
+
+void FormWindow::Show(int show_command) {
+  ShowWindow(window_, show_command);
+  UpdateWindow(window_);
+  SetFocus(controls_.WindowOf(control::Scroll_T));
+}
+
+LRESULT CALLBACK FormWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  FormWindow* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcW(window, message, wparam, lparam);
+  return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+      return OnControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_HSCROLL:
+      OnHorizontalScroll(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
+      return 0;
+    case WM_COMMAND:
+      OnCommand(HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    default:
+      return DefWindowProcW(window_, message, wparam, lparam);
+  }
+}
+
+bool FormWindow::OnCreate() {
+  const ScreenResolution resolution = ResolutionOf(window_);
+  fonts_ = std::make_unique<WindowFonts>(resolution.y);
+  if (!CreateControls(window_, *fonts_, resolution, controls_)) return false;
+  Raise(FormEvent::Load);
+  return true;
+}
+
+LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
+  const NativeControl* found = controls_.FindByWindow(control);
+  if (!found) return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                    reinterpret_cast<LPARAM>(control));
+  SetTextColor(dc, ToColorRef(found->fore_colour));
+  SetBkColor(dc, ToColorRef(found->description->back_colour));
+  return reinterpret_cast<LRESULT>(brushes_.Get(found->description->back_colour));
+}
+
+void FormWindow::OnHorizontalScroll(int code, HWND bar) {
+  const NativeControl* found = controls_.FindByWindow(bar);
+  if (!found || found->description->name != control::Scroll_T) return;
+  SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_POS | SIF_TRACKPOS};
+  GetScrollInfo(bar, SB_CTL, &info);
+  const std::optional<std::int16_t> target =
+      ScrollTarget(code, static_cast<std::int16_t>(info.nPos), info.nTrackPos,
+                   found->description->scroll);
+  if (!target) return;
+  if (controls_.SetValue(control::Scroll_T, *target) != AccessStatus::Ok) return;
+  Raise(FormEvent::Scroll_T_Scroll);
+  // Emptying the text box runs a nested Change that sets the bar to 0. A drag puts the position
+  // back at its next step or release; a single move (arrow, track, key) has no such step, so the
+  // bar is put back here, where the user moved it and the label says it is.
+  controls_.SetValue(control::Scroll_T, *target);
+}
+
+void FormWindow::OnCommand(int notification, HWND control) {
+  if (notification != EN_CHANGE) return;
+  const NativeControl* found = controls_.FindByWindow(control);
+  if (found && found->description->name == control::Text_T) Raise(FormEvent::Text_T_Change);
+}
+
+void FormWindow::OnDestroy() {
+  brushes_.Clear();
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  window_ = nullptr;
+  PostQuitMessage(0);
+}
+
+void FormWindow::Raise(FormEvent event) {
+  const std::optional<std::string> error = RaiseFormEvent(event, controls_);
+  if (error && report_error_) report_error_(window_, *error);
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,78 @@
+#!/bin/sh
+# A Wine session for the Windows tests: an Xvfb display, a temporary Wine prefix and a running
+# wineserver, kept in a state folder so that several test programs can share them.
+#   wine_session.sh start STATE ARCH   ARCH is win32 or win64; makes prefix, display, server
+#   wine_session.sh run STATE PROGRAM [ARGS...]   runs a Windows program there under timeout
+#   wine_session.sh env STATE          prints the session's environment as shell assignments
+#   wine_session.sh stop STATE         stops the wineserver and Xvfb (by PID), deletes the prefix
+# Every wine call runs under `timeout`, so a hung program fails its test instead of the run.
+set -eu
+command=$1
+state=$2
+shift 2
+here=$(cd "$(dirname "$0")" && pwd)
+run_timeout=${VELMORA_WINE_TIMEOUT:-120}
+
+load_env() {
+  [ -f "$state/env" ] || { echo "wine_session: no session in $state (start it first)" >&2; exit 2; }
+  . "$state/env"
+  export WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES WINELOADER DISPLAY
+}
+
+case $command in
+start)
+  arch=$1
+  "$0" stop "$state" 2>/dev/null || true
+  mkdir -p "$state"
+  if [ "$arch" = win64 ]; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
+  prefix=$(mktemp -d "${TMPDIR:-/tmp}/velmora-wine.XXXXXX")
+  # -displayfd picks a free display number and writes it once the server is ready.
+  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$state/display" \
+    >"$state/xvfb.log" 2>&1 &
+  echo $! >"$state/xvfb.pid"
+  tries=0
+  until [ -s "$state/display" ]; do
+    tries=$((tries + 1))
+    [ $tries -le 100 ] || { echo "wine_session: Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+    sleep 0.1
+  done
+  cat >"$state/env" <<ENV
+WINEPREFIX='$prefix'
+WINEARCH='$arch'
+WINEDEBUG='-all'
+WINEDLLOVERRIDES='mscoree,mshtml=;winedbg.exe=d'
+WINELOADER='$loader'
+DISPLAY=':$(head -n1 "$state/display")'
+ENV
+  load_env
+  timeout "$run_timeout" "$WINELOADER" wineboot -i
+  # Times New Roman drawn with Liberation Serif; windows not managed, so closing is immediate.
+  timeout "$run_timeout" "$WINELOADER" regedit /S "Z:$here/wine_settings.reg"
+  timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+  # A persistent server keeps later starts warm; `stop` ends it.
+  /usr/lib/wine/wineserver64 -p
+  ;;
+run)
+  load_env
+  exec timeout -k 5 "$run_timeout" "$WINELOADER" "$@"
+  ;;
+env)
+  cat "$state/env"
+  ;;
+stop)
+  if [ -f "$state/env" ]; then
+    load_env
+    timeout 30 /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    case $WINEPREFIX in "${TMPDIR:-/tmp}"/velmora-wine.*) rm -rf "$WINEPREFIX" ;; esac
+    rm -f "$state/env"
+  fi
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/display"
+  fi
+  ;;
+*)
+  echo "wine_session: unknown command $command" >&2
+  exit 2
+  ;;
+esac

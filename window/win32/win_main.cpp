@@ -1,0 +1,45 @@
+// The program's entry: makes the process aware of the screen's real pixels per inch, creates
+// Form1 (whose Load runs before it is shown), shows it and runs the message loop until the
+// window closes. Tab and Shift+Tab move the focus between `Scroll_T` and `Text_T` through the
+// dialog manager's keyboard handling. Nothing is read or saved.
+#include <windows.h>
+
+#include <string>
+
+#include "window/win32/form_window.h"
+#include "window/win32/resource_ids.h"
+#include "window/win32/wide_text.h"
+
+namespace {
+
+void ShowHandlerError(HWND owner, const std::string& message) {
+  MessageBoxW(owner, velmora::win32::Widen(message).c_str(), L"Velmora", MB_OK | MB_ICONERROR);
+}
+
+HICON LoadProgramIcon(HINSTANCE instance, int size) {
+  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(velmora::win32::kProgramIconId),
+                                       IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+  SetProcessDPIAware();
+  using velmora::win32::FormWindow;
+  HICON icon = LoadProgramIcon(instance, GetSystemMetrics(SM_CXICON));
+  HICON small_icon = LoadProgramIcon(instance, GetSystemMetrics(SM_CXSMICON));
+  if (!FormWindow::RegisterWindowClass(instance, icon, small_icon)) return 1;
+
+  FormWindow form(&ShowHandlerError);
+  HWND window = form.Create(instance);
+  if (!window) return 1;
+  form.Show(show_command);
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageW(window, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
