@@ -1,0 +1,168 @@
+#include "window/qt/form1.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <cmath>
+
+#include "elements/element_summary.h"
+#include "window/control_names.h"
+#include "window/qt/control_factory.h"
+#include "window/qt/form_label.h"
+#include "window/qt/temperature_scroll_bar.h"
+
+namespace velmora::qt {
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int ScreenPixelsPerInch() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), pixels_per_inch_(ScreenPixelsPerInch()) {
+  setObjectName(FromView(kFormName));
+  setWindowTitle(FromView(kFormTitle));
+  resize(TwipsToPixels(kClientWidthTwips, pixels_per_inch_),
+         TwipsToPixels(kClientHeightTwips, pixels_per_inch_));
+
+  for (const ControlDescription& description : WindowDescription()) {
+    QWidget* widget = CreateControl(description, pixels_per_inch_, this);
+    controls_.emplace(description.name, Entry{description.kind, widget});
+    if (auto* label = dynamic_cast<FormLabel*>(widget); label && description.atomic_number > 0) {
+      const int z = description.atomic_number;
+      label->SetNameSource([z] { return FromView(ElementRow(z).name); });
+      label->SetDescriptionSource([this, z] { return DescribeCell(z); });
+    }
+  }
+  scroll_ = static_cast<TemperatureScrollBar*>(Control(control::Scroll_T));
+  text_ = static_cast<QLineEdit*>(Control(control::Text_T));
+  value_label_ = static_cast<FormLabel*>(Control(control::Label_T));
+
+  const QString accessible_name = tr("Temperature in kelvin");
+  scroll_->setAccessibleName(accessible_name);
+  text_->setAccessibleName(accessible_name);
+  value_label_->SetNameSource([this] {
+    return tr("Temperature in force: %1 K").arg(value_label_->caption());
+  });
+
+  // Only the scroll bar and the text box take the focus, the scroll bar first.
+  setTabOrder(scroll_, text_);
+  scroll_->setFocus(Qt::OtherFocusReason);
+
+  scroll_->SetUserMoveHandler([this] { Raise(FormEvent::Scroll_T_Scroll); });
+  connect(text_, &QLineEdit::textChanged, this, [this] { Raise(FormEvent::Text_T_Change); });
+}
+
+void Form1::Load() { Raise(FormEvent::Load); }
+
+QWidget* Form1::Control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second.widget;
+}
+
+void Form1::Raise(FormEvent event) {
+  ++event_depth_;
+  std::optional<std::string> error = RaiseFormEvent(event, *this);
+  --event_depth_;
+  if (error && error_.empty()) error_ = std::move(*error);
+  if (event_depth_ == 0) FinishOutermostEvent();
+}
+
+void Form1::FinishOutermostEvent() {
+  for (FormLabel* cell : recoloured_) cell->RepaintIfChanged();
+  recoloured_.clear();
+  if (error_.empty()) return;
+  // open() shows the box modal to this window without running an event loop inside the event.
+  auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                              tr("The temperature could not be applied."), QMessageBox::Ok, this);
+  box->setInformativeText(QString::fromStdString(error_));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+  error_.clear();
+}
+
+const Form1::Entry* Form1::Find(std::string_view name, ControlKind kind,
+                                AccessStatus& status) const {
+  const auto found = controls_.find(name);
+  status = found == controls_.end()         ? AccessStatus::NoSuchControl
+           : found->second.kind != kind     ? AccessStatus::WrongKind
+                                            : AccessStatus::Ok;
+  return status == AccessStatus::Ok ? &found->second : nullptr;
+}
+
+AccessStatus Form1::SetCaption(std::string_view control, std::string_view caption) {
+  AccessStatus status;
+  if (const Entry* entry = Find(control, ControlKind::Label, status)) {
+    static_cast<FormLabel*>(entry->widget)->SetCaption(FromView(caption));
+  }
+  return status;
+}
+
+AccessStatus Form1::SetForeColor(std::string_view control, ColourValue colour) {
+  AccessStatus status;
+  if (const Entry* entry = Find(control, ControlKind::Label, status)) {
+    auto* label = static_cast<FormLabel*>(entry->widget);
+    label->SetForeColour(colour);
+    if (event_depth_ == 0) {
+      label->RepaintIfChanged();
+    } else {
+      recoloured_.push_back(label);
+    }
+  }
+  return status;
+}
+
+AccessStatus Form1::GetText(std::string_view control, std::string& text) {
+  AccessStatus status;
+  if (const Entry* entry = Find(control, ControlKind::TextBox, status)) {
+    text = static_cast<QLineEdit*>(entry->widget)->text().toStdString();
+  }
+  return status;
+}
+
+AccessStatus Form1::SetText(std::string_view control, std::string_view text) {
+  AccessStatus status;
+  if (const Entry* entry = Find(control, ControlKind::TextBox, status)) {
+    // textChanged, and with it the nested Change, comes inside this call when the text differs.
+    static_cast<QLineEdit*>(entry->widget)->setText(FromView(text));
+  }
+  return status;
+}
+
+AccessStatus Form1::GetValue(std::string_view control, std::int16_t& value) {
+  AccessStatus status;
+  if (const Entry* entry = Find(control, ControlKind::HScrollBar, status)) {
+    value = static_cast<std::int16_t>(static_cast<QScrollBar*>(entry->widget)->value());
+  }
+  return status;
+}
+
+AccessStatus Form1::SetValue(std::string_view control, std::int16_t value) {
+  AccessStatus status;
+  if (const Entry* entry = Find(control, ControlKind::HScrollBar, status)) {
+    auto* bar = static_cast<QScrollBar*>(entry->widget);
+    if (value < bar->minimum() || value > bar->maximum()) return AccessStatus::OutOfRange;
+    bar->setValue(value);  // a write from code: the bar reports no user move
+  }
+  return status;
+}
+
+std::int16_t Form1::TemperatureInForce() const {
+  // The value label shows the temperature last applied; before Load it is still empty.
+  bool ok = false;
+  const int shown = value_label_->caption().toInt(&ok);
+  return static_cast<std::int16_t>(ok ? shown : scroll_->value());
+}
+
+QString Form1::DescribeCell(int atomic_number) const {
+  return QString::fromStdString(ElementSummary(ElementRow(atomic_number), TemperatureInForce()));
+}
+
+}  // namespace velmora::qt

@@ -1,0 +1,71 @@
+// The window `Form1` on Qt Widgets: creates all controls of the window description, offers them
+// to the handlers by name through ControlServices, and turns the native events into the three
+// form events — Load (run by Load(), before the window is first shown), Scroll of `Scroll_T`
+// (every move the user makes, drag step or not) and Change of `Text_T` (textChanged, which Qt
+// emits inside setText, so a handler's text write runs the nested handler before it returns).
+//
+// An error that a handler hands back is shown in one message box, opened without a nested event
+// loop once the outermost event is over; the program goes on. Colour writes repaint only the
+// cells whose colour differs at the end of that outermost event.
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "window/control_services.h"
+#include "window/form_events.h"
+#include "window/window_description.h"
+
+class QLineEdit;
+
+namespace velmora::qt {
+
+class FormLabel;
+class TemperatureScrollBar;
+
+class Form1 final : public QWidget, public ControlServices {
+ public:
+  // Creates the window and its controls at the primary screen's pixels per inch.
+  explicit Form1(QWidget* parent = nullptr);
+
+  // The Load event: runs Form_Load. Call once, before show().
+  void Load();
+
+  int pixels_per_inch() const { return pixels_per_inch_; }
+  // The native control of that name, or nullptr.
+  QWidget* Control(std::string_view name) const;
+
+  AccessStatus SetCaption(std::string_view control, std::string_view caption) override;
+  AccessStatus SetForeColor(std::string_view control, ColourValue colour) override;
+  AccessStatus GetText(std::string_view control, std::string& text) override;
+  AccessStatus SetText(std::string_view control, std::string_view text) override;
+  AccessStatus GetValue(std::string_view control, std::int16_t& value) override;
+  AccessStatus SetValue(std::string_view control, std::int16_t value) override;
+
+ private:
+  struct Entry {
+    ControlKind kind;
+    QWidget* widget;
+  };
+
+  void Raise(FormEvent event);
+  void FinishOutermostEvent();
+  const Entry* Find(std::string_view name, ControlKind kind, AccessStatus& status) const;
+  QString DescribeCell(int atomic_number) const;
+  std::int16_t TemperatureInForce() const;
+
+  int pixels_per_inch_;
+  // Keys view the names of the window description, which lives as long as the program.
+  std::unordered_map<std::string_view, Entry> controls_;
+  TemperatureScrollBar* scroll_ = nullptr;
+  QLineEdit* text_ = nullptr;
+  FormLabel* value_label_ = nullptr;
+  int event_depth_ = 0;
+  std::vector<FormLabel*> recoloured_;  // cells written during the current event
+  std::string error_;                   // the first error of the current event
+};
+
+}  // namespace velmora::qt

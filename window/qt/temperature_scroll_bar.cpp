@@ -1,0 +1,44 @@
+#include "window/qt/temperature_scroll_bar.h"
+
+#include <QKeyEvent>
+
+namespace velmora::qt {
+
+TemperatureScrollBar::TemperatureScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+  setFocusPolicy(Qt::StrongFocus);  // a QScrollBar takes no focus unless told
+}
+
+// Every user input reaches the bar as an event (mouse, key, wheel, the auto-repeat timer of a
+// held arrow or track click, the context menu), and none of them runs a handler while it is
+// being processed, so a value that differs after the event is the user's move.
+bool TemperatureScrollBar::event(QEvent* event) {
+  const int before = value();
+  const bool was_down = isSliderDown();
+  const bool handled = QScrollBar::event(event);
+  if (isSliderDown() && !was_down) drag_position_ = value();
+  if (value() != before) {
+    if (isSliderDown()) drag_position_ = value();
+    if (on_user_move_) on_user_move_();
+  }
+  if (was_down && !isSliderDown() && value() != drag_position_) setValue(drag_position_);
+  return handled;
+}
+
+void TemperatureScrollBar::keyPressEvent(QKeyEvent* event) {
+  SliderAction action = SliderNoAction;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: action = SliderSingleStepSub; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: action = SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+    case Qt::Key_Home: action = SliderToMinimum; break;
+    case Qt::Key_End: action = SliderToMaximum; break;
+    default: QScrollBar::keyPressEvent(event); return;
+  }
+  triggerAction(action);
+  event->accept();
+}
+
+}  // namespace velmora::qt

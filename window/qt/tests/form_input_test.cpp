@@ -1,0 +1,185 @@
+// The window driven the way a user drives it: QTest mouse and key events on the real controls,
+// checked against the scroll bar's value, the text box, the value label and the cell colours.
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include "elements/recolour.h"
+#include "window/qt/app_setup.h"
+#include "window/qt/tests/form_fixture.h"
+#include "window/startup.h"
+
+namespace velmora::qt {
+
+class FormInputTest : public QObject {
+  Q_OBJECT
+  FormFixture fixture_;
+
+  // True when every cell shows its state at t (1 to 96) or no data (97 to 109).
+  bool CellsShow(std::int16_t t) {
+    for (const ElementStateRow& row : kElementStateTable) {
+      if (fixture_.Cell(row.atomic_number)->fore_colour() != ToColourValue(StateAt(row, t))) {
+        qWarning("%s is not in its colour at %d K", row.symbol.data(), t);
+        return false;
+      }
+    }
+    return true;
+  }
+
+  QRect SliderBox() {
+    QStyleOptionSlider option;
+    option.initFrom(fixture_.Scroll());
+    option.subControls = QStyle::SC_All;
+    option.orientation = Qt::Horizontal;
+    option.minimum = fixture_.Scroll()->minimum();
+    option.maximum = fixture_.Scroll()->maximum();
+    option.sliderPosition = option.sliderValue = fixture_.Scroll()->value();
+    option.singleStep = fixture_.Scroll()->singleStep();
+    option.pageStep = fixture_.Scroll()->pageStep();
+    return fixture_.Scroll()->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                      QStyle::SC_ScrollBarSlider, fixture_.Scroll());
+  }
+
+  QMessageBox* OpenMessage() {
+    for (QMessageBox* box : fixture_.form().findChildren<QMessageBox*>()) {
+      if (box->isVisible()) return box;
+    }
+    return nullptr;
+  }
+
+ private Q_SLOTS:
+  void init() { QVERIFY(fixture_.Open()); }
+  void cleanup() { fixture_.Close(); }
+
+  void OpensAt298WithStartUpColours() {
+    QCOMPARE(fixture_.Scroll()->value(), 298);
+    QCOMPARE(fixture_.Shown(), QString("298"));
+    QVERIFY(fixture_.Text()->text().isEmpty());
+    for (int z = 1; z <= kElementCount; ++z) {
+      QCOMPARE(fixture_.Cell(z)->fore_colour(), ToColourValue(kStartUpColours[std::size_t(z - 1)]));
+    }
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(fixture_.Scroll()));
+    QCOMPARE(fixture_.Text()->maxLength(), std::numeric_limits<int>::max());
+  }
+
+  void TypingSevenThousandKeyByKey() {
+    const char* const applied[] = {"7", "70", "700", "6000"};
+    const char* const boxed[] = {"7", "70", "700", "6000"};
+    for (int i = 0; i < 4; ++i) {
+      QTest::keyClick(fixture_.Text(), "7000"[i]);
+      QCOMPARE(fixture_.Text()->text(), QString(boxed[i]));
+      QCOMPARE(fixture_.Shown(), QString(applied[i]));
+      QCOMPARE(fixture_.Scroll()->value(), fixture_.Shown().toInt());
+    }
+    QVERIFY(CellsShow(6000));
+  }
+
+  // The nested case: the first drag step empties the box, whose Change sets the value to 0;
+  // the label and colours still show the drag position, and the release restores the value.
+  void DragWhileTheBoxHoldsText() {
+    QTest::keyClicks(fixture_.Text(), "12");
+    QCOMPARE(fixture_.Scroll()->value(), 12);
+    const QPoint grip = SliderBox().center();
+    QTest::mousePress(fixture_.Scroll(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(fixture_.Scroll(), grip + QPoint(200, 0));
+    const int t = fixture_.Shown().toInt();
+    QVERIFY(t > 12);
+    QVERIFY(fixture_.Text()->text().isEmpty());
+    QCOMPARE(fixture_.Scroll()->value(), 0);  // left there by the nested run
+    QVERIFY(CellsShow(std::int16_t(t)));
+    QTest::mouseMove(fixture_.Scroll(), grip + QPoint(250, 0));
+    const int later = fixture_.Shown().toInt();
+    QVERIFY(later > t);
+    QCOMPARE(fixture_.Scroll()->value(), later);  // no text left, no nested run
+    QTest::mouseRelease(fixture_.Scroll(), Qt::LeftButton, {}, grip + QPoint(250, 0));
+    QCOMPARE(fixture_.Scroll()->value(), later);
+    QVERIFY(CellsShow(std::int16_t(later)));
+  }
+
+  void ReleaseAfterASingleNestedStepRestoresThePosition() {
+    QTest::keyClicks(fixture_.Text(), "5");
+    const QPoint grip = SliderBox().center();
+    QTest::mousePress(fixture_.Scroll(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(fixture_.Scroll(), grip + QPoint(120, 0));
+    QCOMPARE(fixture_.Scroll()->value(), 0);
+    QTest::mouseRelease(fixture_.Scroll(), Qt::LeftButton, {}, grip + QPoint(120, 0));
+    QCOMPARE(fixture_.Scroll()->value(), fixture_.Shown().toInt());
+    QVERIFY(fixture_.Scroll()->value() > 5);
+  }
+
+  void KeysOnTheScrollBarApplyTheTemperature_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("Left") << int(Qt::Key_Left) << 297;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 297;
+    QTest::newRow("Right") << int(Qt::Key_Right) << 299;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 299;
+    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 248;
+    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 348;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0;
+    QTest::newRow("End") << int(Qt::Key_End) << 6000;
+  }
+  void KeysOnTheScrollBarApplyTheTemperature() {
+    QFETCH(int, key);
+    QFETCH(int, expected);
+    QTest::keyClick(fixture_.Scroll(), Qt::Key(key));
+    QCOMPARE(fixture_.Scroll()->value(), expected);
+    QCOMPARE(fixture_.Shown(), QString::number(expected));
+    QVERIFY(CellsShow(std::int16_t(expected)));
+  }
+
+  void ClickInTheTrackAndWheelApplyTheTemperature() {
+    const QRect box = SliderBox();
+    QTest::mouseClick(fixture_.Scroll(), Qt::LeftButton, {}, QPoint(box.right() + 40, box.center().y()));
+    QCOMPARE(fixture_.Scroll()->value(), 348);
+    QCOMPARE(fixture_.Shown(), QString("348"));
+    QWheelEvent wheel(QPointF(box.center()), fixture_.Scroll()->mapToGlobal(QPointF(box.center())),
+                      QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(fixture_.Scroll(), &wheel);
+    QVERIFY(fixture_.Scroll()->value() != 348);
+    QCOMPARE(fixture_.Shown(), QString::number(fixture_.Scroll()->value()));
+    QVERIFY(CellsShow(std::int16_t(fixture_.Scroll()->value())));
+  }
+
+  void WritesOfValueFromCodeApplyNothing() {
+    QVERIFY(fixture_.form().SetValue(control::Scroll_T, 4000) == AccessStatus::Ok);
+    QCOMPARE(fixture_.Shown(), QString("298"));
+    QVERIFY(fixture_.form().SetValue(control::Scroll_T, 6001) == AccessStatus::OutOfRange);
+    QVERIFY(fixture_.form().SetValue(control::Scroll_T, -1) == AccessStatus::OutOfRange);
+    QCOMPARE(fixture_.Scroll()->value(), 4000);
+  }
+
+  // An overflow is reported once, changes nothing, and the window goes on working.
+  void PastedOverflowShowsOneMessageAndChangesNothing() {
+    QTest::keyClicks(fixture_.Text(), "450");
+    QApplication::clipboard()->setText("1e400");
+    fixture_.Text()->selectAll();
+    QTest::keyClick(fixture_.Text(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(fixture_.Text()->text(), QString("1e400"));
+    QCOMPARE(fixture_.Scroll()->value(), 450);
+    QCOMPARE(fixture_.Shown(), QString("450"));
+    QVERIFY(CellsShow(450));
+    QMessageBox* box = OpenMessage();
+    QVERIFY(box);
+    QVERIFY(box->informativeText().contains("1e400"));
+    QCOMPARE(fixture_.form().findChildren<QMessageBox*>().size(), 1);
+    box->accept();
+    fixture_.Text()->selectAll();
+    QTest::keyClicks(fixture_.Text(), "300");
+    QCOMPARE(fixture_.Shown(), QString("300"));
+    QVERIFY(CellsShow(300));
+  }
+};
+
+}  // namespace velmora::qt
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  velmora::qt::SetUpApplication(application);
+  velmora::qt::FormInputTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "form_input_test.moc"
