@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# End-to-end run of the real `velmora` under a private Xvfb, driven by real X input (xdotool):
+# type a temperature into the text box, drag the scroll box to both ends, and after each step
+# check the colours of a few cells in a screenshot.
+# Usage: end_to_end.sh path/to/velmora work-dir
+set -euo pipefail
+velmora=$1
+work=$2
+mkdir -p "$work"
+rm -f "$work"/*.png
+
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "end_to_end: $tool is missing (scripts/install-deps qt)"; exit 1; }
+done
+
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number to the descriptor given to -displayfd.
+display_file="$work/display"
+: > "$display_file"
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 3>"$display_file" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$display_file" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "end_to_end: Xvfb failed"; cat "$work/xvfb.log"; exit 1; }
+  sleep 0.1
+done
+[ -s "$display_file" ] || { echo "end_to_end: Xvfb gave no display number"; exit 1; }
+export DISPLAY=":$(head -n1 "$display_file")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+"$velmora" 2>"$work/velmora.log" &
+app_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
+[ -n "$window" ] || { echo "end_to_end: no window"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y: the client area's top-left (no WM)
+sleep 0.5
+
+# Pixel places at 96 dpi (the layout in twips / 15).
+cell_box() {  # the inside of a cell, without its border: "WxH+X+Y" in screen pixels
+  local column=$1 top_twips=$2
+  echo "31x31+$((X + (240 + 480 * (column - 1)) / 15 + 1))+$((Y + top_twips / 15 + 1))"
+}
+count_colour() {  # pixels of exactly that colour inside a cell of the last screenshot
+  convert "$shot" -crop "$(cell_box "$1" "$2")" +repage txt:- | grep -ci "$3" || true
+}
+expect_cell() {  # name column top_twips state(solid|liquid|gas)
+  local red blue
+  red=$(count_colour "$2" "$3" '#FF0000')
+  blue=$(count_colour "$2" "$3" '#0000FF')
+  local state=solid
+  [ "$red" -gt 20 ] && state=gas
+  [ "$blue" -gt 20 ] && state=liquid
+  if [ "$state" != "$4" ]; then
+    echo "end_to_end: $1 shows $state, expected $4 ($shot)"
+    exit 1
+  fi
+}
+snap() {
+  shot="$work/$1.png"
+  sleep 0.5
+  timeout 10 import -window root "$shot"
+}
+scroll_y=$((Y + (5040 + 127) / 15))
+bar_left=$((X + 240 / 15))
+bar_right=$((X + 8895 / 15))
+drag_to() {  # presses on the scroll box at from_x and drags it to to_x in small steps
+  local from=$1 to=$2 step x
+  timeout 10 xdotool mousemove "$from" "$scroll_y" mousedown 1
+  step=$(( to > from ? 20 : -20 ))
+  for ((x = from; (step > 0 && x < to) || (step < 0 && x > to); x += step)); do
+    timeout 10 xdotool mousemove "$x" "$scroll_y"
+    sleep 0.02
+  done
+  timeout 10 xdotool mousemove "$to" "$scroll_y" mouseup 1
+}
+
+# 1. Start: 298 K.
+snap start
+expect_cell Fe 8 1680 solid; expect_cell Br 17 1680 liquid; expect_cell H 1 240 gas
+
+# 2. Type 3000 into the text box.
+timeout 10 xdotool mousemove $((X + (1920 + 600) / 15)) $((Y + (720 + 180) / 15)) click 1
+timeout 10 xdotool type --delay 50 3000
+snap typed
+expect_cell Fe 8 1680 liquid; expect_cell Na 1 1200 gas; expect_cell W 6 2640 solid
+expect_cell C 14 720 solid
+
+# 3. The scroll box now sits at the middle (3000 of 0..6000); drag it past the right end.
+drag_to $(((bar_left + bar_right) / 2)) $((bar_right + 40))
+snap dragged-right
+expect_cell Fe 8 1680 gas; expect_cell W 6 2640 gas; expect_cell C 14 720 gas
+
+# 4. Drag it past the left end: 0 K, everything solid.
+drag_to $((bar_right - 30)) $(( bar_left > 10 ? bar_left - 10 : 0 ))
+snap dragged-left
+expect_cell H 1 240 solid; expect_cell Hg 12 2640 solid; expect_cell Fe 8 1680 solid
+
+kill -0 "$app_pid" || { echo "end_to_end: velmora ended"; exit 1; }
+echo "end_to_end: passed ($DISPLAY)"
