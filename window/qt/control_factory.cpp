@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <limits>
 
-#include "window/qt/fonts.h"
 #include "window/qt/form_label.h"
 #include "window/qt/temperature_scroll_bar.h"
 
@@ -39,7 +38,8 @@ QRect PixelRect(const TwipRect& place, int pixels_per_inch) {
                TwipsToPixels(place.bottom(), pixels_per_inch) - top);
 }
 
-QWidget* CreateControl(const ControlDescription& description, int pixels_per_inch, QWidget* parent) {
+QWidget* CreateControl(const ControlDescription& description, int pixels_per_inch,
+                       const RoleFonts& fonts, QWidget* parent) {
   QWidget* control = nullptr;
   switch (description.kind) {
     case ControlKind::Label: control = new FormLabel(description, parent); break;
@@ -49,7 +49,7 @@ QWidget* CreateControl(const ControlDescription& description, int pixels_per_inc
   control->setObjectName(QString::fromUtf8(description.name.data(),
                                            static_cast<qsizetype>(description.name.size())));
   control->setGeometry(PixelRect(description.place, pixels_per_inch));
-  control->setFont(FontFor(description.font, pixels_per_inch));
+  control->setFont(fonts.For(description.font));
   return control;
 }
 

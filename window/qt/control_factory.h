@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include "window/qt/fonts.h"
 #include "window/window_description.h"
 
 namespace velmora::qt {
@@ -15,6 +16,7 @@ namespace velmora::qt {
 // their one-pixel overlap at any resolution that gives whole pixels.
 QRect PixelRect(const TwipRect& place, int pixels_per_inch);
 
-QWidget* CreateControl(const ControlDescription& description, int pixels_per_inch, QWidget* parent);
+QWidget* CreateControl(const ControlDescription& description, int pixels_per_inch,
+                       const RoleFonts& fonts, QWidget* parent);
 
 }  // namespace velmora::qt

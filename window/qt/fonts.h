@@ -18,4 +18,27 @@ inline constexpr FontDescription kDialogFont{"Liberation Sans", 900, 400};
 // The font of a control of that role at pixels_per_inch; never italic, underlined or struck out.
 QFont FontFor(FontRole role, int pixels_per_inch);
 
+// The three fonts of the window, made once so that the controls share them.
+class RoleFonts {
+ public:
+  explicit RoleFonts(int pixels_per_inch)
+      : dialog_(FontFor(FontRole::Dialog, pixels_per_inch)),
+        element_cell_(FontFor(FontRole::ElementCell, pixels_per_inch)),
+        reference_cell_(FontFor(FontRole::ReferenceCell, pixels_per_inch)) {}
+
+  const QFont& For(FontRole role) const {
+    switch (role) {
+      case FontRole::ElementCell: return element_cell_;
+      case FontRole::ReferenceCell: return reference_cell_;
+      case FontRole::Dialog: break;
+    }
+    return dialog_;
+  }
+
+ private:
+  QFont dialog_;
+  QFont element_cell_;
+  QFont reference_cell_;
+};
+
 }  // namespace velmora::qt

@@ -9,6 +9,7 @@
 #include "elements/element_summary.h"
 #include "window/control_names.h"
 #include "window/qt/control_factory.h"
+#include "window/qt/fonts.h"
 #include "window/qt/form_label.h"
 #include "window/qt/temperature_scroll_bar.h"
 
@@ -32,8 +33,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pixels_per_inch_(ScreenPixelsPe
   resize(TwipsToPixels(kClientWidthTwips, pixels_per_inch_),
          TwipsToPixels(kClientHeightTwips, pixels_per_inch_));
 
+  const RoleFonts fonts(pixels_per_inch_);
+  setFont(fonts.For(FontRole::Dialog));
   for (const ControlDescription& description : WindowDescription()) {
-    QWidget* widget = CreateControl(description, pixels_per_inch_, this);
+    QWidget* widget = CreateControl(description, pixels_per_inch_, fonts, this);
     controls_.emplace(description.name, Entry{description.kind, widget});
     if (auto* label = dynamic_cast<FormLabel*>(widget); label && description.atomic_number > 0) {
       const int z = description.atomic_number;
