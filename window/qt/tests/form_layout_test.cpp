@@ -20,6 +20,13 @@ class FormLayoutTest : public QObject {
 
   void RunsAtNinetySixDpi() { QCOMPARE(fixture_.form().pixels_per_inch(), 96); }
 
+  void ApplicationStatesItsVersionAndIcon() {
+    QCOMPARE(QCoreApplication::applicationVersion(), QString("2.00.0001"));
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+    QCOMPARE(fixture_.form().windowTitle(), QString("Velmora"));
+  }
+
   void ClientAreaIs611By385() { QCOMPARE(fixture_.form().size(), QSize(611, 385)); }
 
   void EveryControlSitsAtItsTwipsOverFifteen_data() {
