@@ -1,5 +1,5 @@
-// Start-up time and peak memory of the window against a bare Qt window of the same size, measured
-// in the same run, alternating: each sample is process launch (fork) to the "painted" line of
+// Start-up time and peak memory of the window against a bare Qt window of the same size, and
+// against that bare window with one line of text, measured in the same run, in turn: each sample is process launch (fork) to the "painted" line of
 // velmora_startup_probe, and the child's peak resident set size from wait4.
 // Usage: velmora_startup_bench path/to/velmora_startup_probe [rounds]
 #include <sys/resource.h>
@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "window/qt/bench/bench_stats.h"
@@ -62,27 +63,33 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 20;
-  std::vector<double> window_ms, bare_ms, window_mib, bare_mib;
+  const char* const modes[] = {"velmora", "bare", "bare-text"};
+  std::vector<double> millis[3], mebibytes[3];
   for (int i = 0; i < rounds; ++i) {
-    for (const char* mode : {"velmora", "bare"}) {
-      const Sample s = Launch(argv[1], mode);
+    for (int m = 0; m < 3; ++m) {
+      const Sample s = Launch(argv[1], modes[m]);
       if (!s.ok) {
-        std::fprintf(stderr, "startup_bench: the %s probe did not paint\n", mode);
+        std::fprintf(stderr, "startup_bench: the %s probe did not paint\n", modes[m]);
         return 1;
       }
-      const bool bare = std::strcmp(mode, "bare") == 0;
-      (bare ? bare_ms : window_ms).push_back(s.millis);
-      (bare ? bare_mib : window_mib).push_back(s.peak_mib);
+      millis[m].push_back(s.millis);
+      mebibytes[m].push_back(s.peak_mib);
     }
   }
   using velmora::qt::PrintSpread;
   using velmora::qt::SpreadOf;
-  PrintSpread("start-up to first frame, velmora", "ms", window_ms);
-  PrintSpread("start-up to first frame, bare Qt", "ms", bare_ms);
-  PrintSpread("peak resident memory, velmora", "MiB", window_mib);
-  PrintSpread("peak resident memory, bare Qt", "MiB", bare_mib);
-  std::printf("start-up ratio (medians) %.2fx, memory difference (medians) %+.2f MiB\n",
-              SpreadOf(window_ms).median / SpreadOf(bare_ms).median,
-              SpreadOf(window_mib).median - SpreadOf(bare_mib).median);
+  for (int m = 0; m < 3; ++m) {
+    const std::string what = std::string("start-up to first frame, ") + modes[m];
+    PrintSpread(what.c_str(), "ms", millis[m]);
+  }
+  for (int m = 0; m < 3; ++m) {
+    const std::string what = std::string("peak resident memory, ") + modes[m];
+    PrintSpread(what.c_str(), "MiB", mebibytes[m]);
+  }
+  for (int m = 1; m < 3; ++m) {
+    std::printf("velmora against %s (medians): start-up %.2fx, memory %+.2f MiB\n", modes[m],
+                SpreadOf(millis[0]).median / SpreadOf(millis[m]).median,
+                SpreadOf(mebibytes[0]).median - SpreadOf(mebibytes[m]).median);
+  }
   return 0;
 }

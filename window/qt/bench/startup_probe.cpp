@@ -1,7 +1,9 @@
-// Started by velmora_startup_bench: opens either the real window (velmora) or a bare QWidget of
-// the same client size (bare), prints "painted" once the first frame has been painted and
-// flushed, and exits.
+// Started by velmora_startup_bench: opens the real window (velmora), a bare QWidget of the same
+// client size (bare), or that bare window with one line of text in a QLabel (bare-text, which
+// pays the font system's start-up as velmora does); prints "painted" once the first frame has
+// been painted and flushed, and exits.
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -36,7 +38,8 @@ class FirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+  const bool bare = argc > 1 && std::strncmp(argv[1], "bare", 4) == 0;
+  const bool with_text = argc > 1 && std::strcmp(argv[1], "bare-text") == 0;
   QApplication application(argc, argv);
   FirstPaint first_paint;
   std::unique_ptr<QWidget> window;
@@ -44,6 +47,7 @@ int main(int argc, char* argv[]) {
     window = std::make_unique<QWidget>();
     window->resize(velmora::TwipsToPixels(velmora::kClientWidthTwips, 96),
                    velmora::TwipsToPixels(velmora::kClientHeightTwips, 96));
+    if (with_text) new QLabel(QStringLiteral("Temperature, in Kelvin (6000 K max)"), window.get());
   } else {
     velmora::qt::SetUpApplication(application);
     auto form = std::make_unique<velmora::qt::Form1>();
