@@ -1,6 +1,8 @@
 #include "window/qt/temperature_scroll_bar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
 
 namespace velmora::qt {
 
@@ -39,6 +41,22 @@ void TemperatureScrollBar::keyPressEvent(QKeyEvent* event) {
   }
   triggerAction(action);
   event->accept();
+}
+
+// Qt moves the box along with a write of the value; during a drag it belongs under the mouse.
+void TemperatureScrollBar::paintEvent(QPaintEvent* event) {
+  if (!isSliderDown() || value() == drag_position_) {
+    QScrollBar::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  option.subControls = QStyle::SC_All;
+  option.activeSubControls = QStyle::SC_ScrollBarSlider;  // held, as in the stock paint
+  option.state |= QStyle::State_Sunken;
+  option.sliderPosition = option.sliderValue = drag_position_;
+  style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
 }
 
 }  // namespace velmora::qt

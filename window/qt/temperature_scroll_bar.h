@@ -7,9 +7,10 @@
 // down, Right and Down one small step up, PageUp one large step down, PageDown one large step
 // up, Home to the minimum and End to the maximum.
 //
-// A write from code during a drag (a handler setting the value to 0) does not end the drag; when
-// the scroll box is released, the value goes back to the position of the last drag step, without
-// a callback, since the window already shows that position.
+// A write from code during a drag (a handler setting the value to 0) does not end the drag: the
+// scroll box stays drawn under the mouse, and when it is released the value goes back to the
+// position of the last drag step, without a callback, since the window already shows that
+// position.
 #pragma once
 
 #include <QScrollBar>
@@ -26,6 +27,7 @@ class TemperatureScrollBar final : public QScrollBar {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   std::function<void()> on_user_move_;

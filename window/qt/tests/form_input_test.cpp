@@ -89,6 +89,12 @@ class FormInputTest : public QObject {
     QVERIFY(fixture_.Text()->text().isEmpty());
     QCOMPARE(fixture_.Scroll()->value(), 0);  // left there by the nested run
     QVERIFY(CellsShow(std::int16_t(t)));
+    // The box stays drawn under the mouse although the value is 0: the bar looks the same as when
+    // it is held at the position the label shows.
+    const QImage held_at_zero = fixture_.Scroll()->grab().toImage();
+    fixture_.Scroll()->setValue(t);
+    QCOMPARE(fixture_.Scroll()->grab().toImage(), held_at_zero);
+    fixture_.Scroll()->setValue(0);
     QTest::mouseMove(fixture_.Scroll(), grip + QPoint(250, 0));
     const int later = fixture_.Shown().toInt();
     QVERIFY(later > t);
