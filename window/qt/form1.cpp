@@ -20,9 +20,13 @@ QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+constexpr int kUsualPixelsPerInch = 96;  // only when there is no screen to ask
+
+// Qt 6 gives the logical resolution: a high-density screen keeps it and scales whole windows by
+// its device pixel ratio instead, so places and fonts grow together either way.
 int ScreenPixelsPerInch() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+  return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : kUsualPixelsPerInch;
 }
 
 }  // namespace
