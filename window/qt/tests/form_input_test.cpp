@@ -65,12 +65,12 @@ class FormInputTest : public QObject {
   }
 
   void TypingSevenThousandKeyByKey() {
-    const char* const applied[] = {"7", "70", "700", "6000"};
-    const char* const boxed[] = {"7", "70", "700", "6000"};
+    // The fourth key makes 7000, which the box replaces by 6000 before applying it.
+    const char* const after_each_key[] = {"7", "70", "700", "6000"};
     for (int i = 0; i < 4; ++i) {
       QTest::keyClick(fixture_.Text(), "7000"[i]);
-      QCOMPARE(fixture_.Text()->text(), QString(boxed[i]));
-      QCOMPARE(fixture_.Shown(), QString(applied[i]));
+      QCOMPARE(fixture_.Text()->text(), QString(after_each_key[i]));
+      QCOMPARE(fixture_.Shown(), QString(after_each_key[i]));
       QCOMPARE(fixture_.Scroll()->value(), fixture_.Shown().toInt());
     }
     QVERIFY(CellsShow(6000));
