@@ -6,6 +6,8 @@
 #   wine_session.sh env STATE          prints the session's environment as shell assignments
 #   wine_session.sh stop STATE         stops the wineserver and Xvfb (by PID), deletes the prefix
 # Every wine call runs under `timeout`, so a hung program fails its test instead of the run.
+# The display, the server and Wine's helper processes run in sessions of their own (setsid), so
+# that ctest neither ends them with the test that started them nor waits for their output.
 set -eu
 command=$1
 state=$2
@@ -27,7 +29,7 @@ start)
   if [ "$arch" = win64 ]; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
   prefix=$(mktemp -d "${TMPDIR:-/tmp}/velmora-wine.XXXXXX")
   # -displayfd picks a free display number and writes it once the server is ready.
-  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$state/display" \
+  setsid Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$state/display" \
     >"$state/xvfb.log" 2>&1 &
   echo $! >"$state/xvfb.pid"
   tries=0
@@ -45,16 +47,23 @@ WINELOADER='$loader'
 DISPLAY=':$(head -n1 "$state/display")'
 ENV
   load_env
-  timeout "$run_timeout" "$WINELOADER" wineboot -i
-  # Times New Roman drawn with Liberation Serif; windows not managed, so closing is immediate.
-  timeout "$run_timeout" "$WINELOADER" regedit /S "Z:$here/wine_settings.reg"
-  timeout 30 /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+  exec >>"$state/wine.log" 2>&1 </dev/null
   # A persistent server keeps later starts warm; `stop` ends it.
-  /usr/lib/wine/wineserver64 -p
+  setsid /usr/lib/wine/wineserver64 -p
+  setsid -w timeout "$run_timeout" "$WINELOADER" wineboot -i
+  # Times New Roman drawn with Liberation Serif; windows not managed, so closing is immediate.
+  setsid -w timeout "$run_timeout" "$WINELOADER" regedit /S "Z:$here/wine_settings.reg"
   ;;
 run)
   load_env
-  exec timeout -k 5 "$run_timeout" "$WINELOADER" "$@"
+  # The program's output goes through a file: a helper process that Wine starts on the way
+  # would otherwise keep the caller's output open after the program ended.
+  output=$(mktemp)
+  status=0
+  timeout -k 5 "$run_timeout" "$WINELOADER" "$@" >"$output" 2>&1 </dev/null || status=$?
+  cat "$output"
+  rm -f "$output"
+  exit $status
   ;;
 env)
   cat "$state/env"
@@ -67,7 +76,9 @@ stop)
     rm -f "$state/env"
   fi
   if [ -f "$state/xvfb.pid" ]; then
-    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    pid=$(cat "$state/xvfb.pid")
+    # Only our own display: a stale PID file must not end another process.
+    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ] && kill "$pid" 2>/dev/null || true
     rm -f "$state/xvfb.pid" "$state/display"
   fi
   ;;
