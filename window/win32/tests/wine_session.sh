@@ -27,6 +27,12 @@ start)
   "$0" stop "$state" 2>/dev/null || true
   mkdir -p "$state"
   if [ "$arch" = win64 ]; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
+  if ! "$loader" --version >/dev/null 2>&1; then
+    echo "wine_session: $loader does not run here, so Wine cannot run $arch programs." >&2
+    [ "$arch" = win32 ] && echo "wine_session: install wine32:i386; a host that cannot run" \
+      "32-bit processes at all can run the tests of the windows64 preset instead." >&2
+    exit 1
+  fi
   prefix=$(mktemp -d "${TMPDIR:-/tmp}/velmora-wine.XXXXXX")
   # -displayfd picks a free display number and writes it once the server is ready.
   setsid Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$state/display" \
