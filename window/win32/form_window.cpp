@@ -77,6 +77,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_HSCROLL:
       OnHorizontalScroll(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
       return 0;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wparam) != WA_INACTIVE);
+      return 0;
     case WM_COMMAND:
       OnCommand(HIWORD(wparam), reinterpret_cast<HWND>(lparam));
       return 0;
@@ -120,6 +123,15 @@ void FormWindow::OnHorizontalScroll(int code, HWND bar) {
   // back at its next step or release; a single move (arrow, track, key) has no such step, so the
   // bar is put back here, where the user moved it and the label says it is.
   controls_.SetValue(control::Scroll_T, *target);
+}
+
+void FormWindow::OnActivate(bool active) {
+  if (!active) {
+    focus_when_inactive_ = GetFocus();
+    return;
+  }
+  HWND focus = focus_when_inactive_ ? focus_when_inactive_ : controls_.WindowOf(control::Scroll_T);
+  if (IsWindow(focus) && IsChild(window_, focus)) SetFocus(focus);
 }
 
 void FormWindow::OnCommand(int notification, HWND control) {

@@ -50,6 +50,8 @@ class FormWindow {
   bool OnCreate();
   LRESULT OnControlColour(HDC dc, HWND control);
   void OnHorizontalScroll(int code, HWND bar);
+  // Keeps the keyboard focus on the control that had it when the window was switched away from.
+  void OnActivate(bool active);
   void OnCommand(int notification, HWND control);
   void OnDestroy();
   void Raise(FormEvent event);
@@ -57,6 +59,7 @@ class FormWindow {
   ErrorReporter report_error_;
   HWND window_ = nullptr;
   Win32Controls controls_;
+  HWND focus_when_inactive_ = nullptr;
   std::unique_ptr<WindowFonts> fonts_;
   BrushCache brushes_;
 };

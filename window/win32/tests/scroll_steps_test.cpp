@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
+
 namespace velmora::win32 {
 namespace {
 
@@ -17,6 +19,7 @@ struct StepCase {
   int box_position;
   std::optional<std::int16_t> expected;
 };
+void PrintTo(const StepCase& row, std::ostream* out) { *out << row.name; }
 
 class ScrollTargetTest : public testing::TestWithParam<StepCase> {};
 

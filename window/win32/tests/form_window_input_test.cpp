@@ -1,0 +1,121 @@
+// The Win32 window driven through messages as the user drives it: typing, pasting, the keys on
+// the scroll bar, clicks on its arrows and track, real drags of the scroll box; and code writes
+// of the scroll bar's value, which raise nothing.
+#include <ostream>
+
+#include "window/win32/tests/form_window_fixture.h"
+
+namespace velmora::win32 {
+namespace {
+
+struct TypingCase {
+  const char* name;
+  const char* keys;
+  const char* text_afterwards;
+  int temperature;
+};
+void PrintTo(const TypingCase& row, std::ostream* out) { *out << row.name; }
+
+class TypingTest : public FormWindowTest, public testing::WithParamInterface<TypingCase> {};
+
+TEST_P(TypingTest, AppliesTheNumberTyped) {
+  const TypingCase& typing = GetParam();
+  Type(typing.keys);
+  ExpectShowing(typing.temperature, typing.text_afterwards);
+  EXPECT_TRUE(errors_.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, TypingTest,
+    testing::Values(TypingCase{"RoomTemperature", "298", "298", 298},
+                    TypingCase{"AboveMaximumCorrected", "7000", "6000", 6000},
+                    TypingCase{"NegativeCorrected", "-5", "0", 0},
+                    TypingCase{"TrailingLettersKept", "12abc", "12abc", 12},
+                    TypingCase{"HalfRoundsToEven", "2.5", "2.5", 2},
+                    TypingCase{"Hexadecimal", "&H1770", "&H1770", 6000},
+                    // The caret stands at the end after a correction, so the next key appends.
+                    TypingCase{"TypingAfterCorrectionAppends", "-57", "07", 7}),
+    [](const testing::TestParamInfo<TypingCase>& param) { return std::string(param.param.name); });
+
+TEST_F(FormWindowTest, PastedOverflowReportsOnceAndChangesNothing) {
+  Type("5");
+  SendMessageW(Control("Text_T"), EM_SETSEL, 0, -1);
+  ASSERT_TRUE(OpenClipboard(form_.window()));
+  EmptyClipboard();
+  const wchar_t overflow[] = L"1e400";
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(overflow));
+  memcpy(GlobalLock(memory), overflow, sizeof(overflow));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+
+  SendMessageW(Control("Text_T"), WM_PASTE, 0, 0);
+  PumpMessages();
+  EXPECT_EQ(errors_.size(), 1u);
+  ExpectShowing(5, "1e400");
+}
+
+struct KeyCase {
+  const char* name;
+  WPARAM key;
+  int temperature;
+};
+void PrintTo(const KeyCase& row, std::ostream* out) { *out << row.name; }
+
+class ScrollKeyTest : public FormWindowTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ScrollKeyTest, AppliesTheMoveAndEmptiesTheTextBox) {
+  Type("12");
+  PressOnScrollBar(GetParam().key);
+  ExpectShowing(GetParam().temperature, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ScrollKeyTest,
+    testing::Values(KeyCase{"RightArrow", VK_RIGHT, 13}, KeyCase{"LeftArrow", VK_LEFT, 11},
+                    KeyCase{"PageDown", VK_NEXT, 62}, KeyCase{"PageUpClamps", VK_PRIOR, 0},
+                    KeyCase{"Home", VK_HOME, 0}, KeyCase{"End", VK_END, 6000}),
+    [](const testing::TestParamInfo<KeyCase>& param) { return std::string(param.param.name); });
+
+TEST_F(FormWindowTest, AMoveAfterANestedRunStartsFromTheShownTemperature) {
+  Type("12");
+  PressOnScrollBar(VK_RIGHT);
+  PressOnScrollBar(VK_RIGHT);
+  ExpectShowing(14, "");
+}
+
+TEST_F(FormWindowTest, ArrowAndTrackClicksAreAppliedLikeDragSteps) {
+  const struct { int code; int temperature; } moves[] = {
+      {SB_LINERIGHT, 299}, {SB_PAGERIGHT, 349}, {SB_LINELEFT, 348}, {SB_PAGELEFT, 298}};
+  HWND bar = Control("Scroll_T");
+  for (const auto& move : moves) {
+    SendMessageW(form_.window(), WM_HSCROLL, MAKEWPARAM(move.code, 0),
+                 reinterpret_cast<LPARAM>(bar));
+    ExpectShowing(move.temperature, "");
+  }
+}
+
+TEST_F(FormWindowTest, DragAppliesTheScrollBoxPositionAfterTheNestedRun) {
+  Type("12");
+  DragScrollBox({40, 40, 40});
+  const int t = Value();
+  EXPECT_GT(t, 298);  // the release restored the position the nested run had set to 0
+  ExpectShowing(t, "");
+  DragScrollBox({-20});
+  EXPECT_LT(Value(), t);
+  ExpectShowing(Value(), "");
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(FormWindowTest, CodeWritesOfTheValueRaiseNothing) {
+  EXPECT_EQ(form_.controls().SetValue("Scroll_T", 1000), AccessStatus::Ok);
+  EXPECT_EQ(form_.controls().SetValue("Scroll_T", 6001), AccessStatus::OutOfRange);
+  EXPECT_EQ(form_.controls().SetValue("Scroll_T", -1), AccessStatus::OutOfRange);
+  EXPECT_EQ(Value(), 1000);
+  EXPECT_EQ(TextOf("Label_T"), "298");
+  EXPECT_EQ(form_.controls().SetCaption("Scroll_T", "x"), AccessStatus::WrongKind);
+  EXPECT_EQ(form_.controls().SetForeColor("Label_999_Xx", 0), AccessStatus::NoSuchControl);
+}
+
+}  // namespace
+}  // namespace velmora::win32
