@@ -73,7 +73,11 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return OnCreate() ? 0 : -1;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-      return OnControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+      if (LRESULT brush = OnControlColour(reinterpret_cast<HDC>(wparam),
+                                          reinterpret_cast<HWND>(lparam))) {
+        return brush;
+      }
+      return DefWindowProcW(window_, message, wparam, lparam);
     case WM_HSCROLL:
       OnHorizontalScroll(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
       return 0;
@@ -101,8 +105,7 @@ bool FormWindow::OnCreate() {
 
 LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
   const NativeControl* found = controls_.FindByWindow(control);
-  if (!found) return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                    reinterpret_cast<LPARAM>(control));
+  if (!found) return 0;
   SetTextColor(dc, ToColorRef(found->fore_colour));
   SetBkColor(dc, ToColorRef(found->description->back_colour));
   return reinterpret_cast<LRESULT>(brushes_.Get(found->description->back_colour));

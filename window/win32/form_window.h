@@ -48,6 +48,8 @@ class FormWindow {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   bool OnCreate();
+  // The brush a control's background is painted with, after setting its colours; 0 for a window
+  // that is not one of Form1's controls.
   LRESULT OnControlColour(HDC dc, HWND control);
   void OnHorizontalScroll(int code, HWND bar);
   // Keeps the keyboard focus on the control that had it when the window was switched away from.
