@@ -34,7 +34,9 @@ WindowStyle StyleOf(const ControlDescription& control) {
     case ControlKind::Label: break;
   }
   const DWORD alignment = control.alignment == TextAlignment::Centre ? SS_CENTER : SS_LEFT;
-  return {L"STATIC", style | alignment | SS_NOPREFIX, extended};
+  // Element cells take the mouse (SS_NOTIFY) so that their tooltips see it pointing at them.
+  const DWORD mouse = control.atomic_number > 0 ? SS_NOTIFY : 0;
+  return {L"STATIC", style | alignment | SS_NOPREFIX | mouse, extended};
 }
 
 void SetUpScrollBar(HWND bar, const ScrollRange& range) {

@@ -1,5 +1,7 @@
 #include "window/win32/form_window.h"
 
+#include <cwchar>
+
 #include "window/control_names.h"
 #include "window/win32/control_factory.h"
 #include "window/win32/scroll_steps.h"
@@ -20,6 +22,8 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::RegisterWindowClass(HINSTANCE instance, HICON icon, HICON small_icon) {
+  const INITCOMMONCONTROLSEX tooltip_classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&tooltip_classes);
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
   window_class.lpfnWndProc = &FormWindow::WindowProcedure;
@@ -87,6 +91,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       OnCommand(HIWORD(wparam), reinterpret_cast<HWND>(lparam));
       return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<NMHDR*>(lparam));
     case WM_DESTROY:
       OnDestroy();
       return 0;
@@ -99,6 +105,7 @@ bool FormWindow::OnCreate() {
   const ScreenResolution resolution = ResolutionOf(window_);
   fonts_ = std::make_unique<WindowFonts>(resolution.y);
   if (!CreateControls(window_, *fonts_, resolution, controls_)) return false;
+  tooltips_.Create(window_, controls_);
   Raise(FormEvent::Load);
   return true;
 }
@@ -141,6 +148,24 @@ void FormWindow::OnCommand(int notification, HWND control) {
   if (notification != EN_CHANGE) return;
   const NativeControl* found = controls_.FindByWindow(control);
   if (found && found->description->name == control::Text_T) Raise(FormEvent::Text_T_Change);
+}
+
+LRESULT FormWindow::OnNotify(NMHDR& notification) {
+  if (notification.code == TTN_GETDISPINFOW) {
+    tooltips_.OnGetText(reinterpret_cast<NMTTDISPINFOW&>(notification), controls_,
+                        TemperatureInForce());
+  }
+  return 0;
+}
+
+std::int16_t FormWindow::TemperatureInForce() {
+  const std::wstring shown = WindowTextOf(controls_.WindowOf(control::Label_T));
+  wchar_t* end = nullptr;
+  const long value = std::wcstol(shown.c_str(), &end, 10);
+  if (!shown.empty() && *end == L'\0') return static_cast<std::int16_t>(value);
+  std::int16_t position = 0;
+  controls_.GetValue(control::Scroll_T, position);
+  return position;
 }
 
 void FormWindow::OnDestroy() {

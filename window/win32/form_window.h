@@ -7,6 +7,7 @@
 // position and then runs the Scroll event; a write of `Value` from code raises nothing. An error
 // that a handler hands back goes to the error reporter (a message box in the program), and the
 // window goes on. Labels are painted from their current colours through WM_CTLCOLORSTATIC.
+// The element cells have tooltips that describe the element at the temperature in force.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,7 @@
 
 #include "window/form_events.h"
 #include "window/win32/colour_brushes.h"
+#include "window/win32/element_tooltips.h"
 #include "window/win32/win32_controls.h"
 #include "window/win32/window_fonts.h"
 
@@ -42,6 +44,7 @@ class FormWindow {
 
   HWND window() const { return window_; }
   Win32Controls& controls() { return controls_; }
+  const ElementTooltips& tooltips() const { return tooltips_; }
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -55,7 +58,10 @@ class FormWindow {
   // Keeps the keyboard focus on the control that had it when the window was switched away from.
   void OnActivate(bool active);
   void OnCommand(int notification, HWND control);
+  LRESULT OnNotify(NMHDR& notification);
   void OnDestroy();
+  // The temperature the value label shows (the one the cells are coloured for).
+  std::int16_t TemperatureInForce();
   void Raise(FormEvent event);
 
   ErrorReporter report_error_;
@@ -64,6 +70,7 @@ class FormWindow {
   HWND focus_when_inactive_ = nullptr;
   std::unique_ptr<WindowFonts> fonts_;
   BrushCache brushes_;
+  ElementTooltips tooltips_;
 };
 
 }  // namespace velmora::win32

@@ -21,7 +21,7 @@ case $kind in "$want"*) echo "ok: $kind" ;; *) fail "file says '$kind', want '$w
 dlls=$(objdump -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'a-z' 'A-Z' | sort -u)
 for dll in $dlls; do
   case $dll in
-    KERNEL32.DLL|USER32.DLL|GDI32.DLL|MSVCRT.DLL|ADVAPI32.DLL) ;;
+    KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|MSVCRT.DLL|ADVAPI32.DLL) ;;
     *) fail "imports $dll, which is not a system DLL" ;;
   esac
 done

@@ -3,6 +3,7 @@
 // of the scroll bar's value, which raise nothing.
 #include <ostream>
 
+#include "elements/element_summary.h"
 #include "window/win32/tests/form_window_fixture.h"
 
 namespace velmora::win32 {
@@ -115,6 +116,22 @@ TEST_F(FormWindowTest, CodeWritesOfTheValueRaiseNothing) {
   EXPECT_EQ(TextOf("Label_T"), "298");
   EXPECT_EQ(form_.controls().SetCaption("Scroll_T", "x"), AccessStatus::WrongKind);
   EXPECT_EQ(form_.controls().SetForeColor("Label_999_Xx", 0), AccessStatus::NoSuchControl);
+}
+
+TEST_F(FormWindowTest, TooltipsDescribeTheElementAtTheTemperatureShown) {
+  HWND tooltip = form_.tooltips().window();
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), kElementCount);
+  const auto ask = [&](std::string_view cell) {
+    NMTTDISPINFOW request{};
+    request.hdr = {tooltip, reinterpret_cast<UINT_PTR>(Control(cell)), TTN_GETDISPINFOW};
+    SendMessageW(form_.window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText ? Narrow(request.lpszText) : std::string();
+  };
+  EXPECT_EQ(ask("Label_080_Hg"), ElementSummary(ElementRow(80), 298));
+  Type("700");
+  EXPECT_EQ(ask("Label_080_Hg"), ElementSummary(ElementRow(80), 700));
+  EXPECT_EQ(ask("Label_T"), "");
 }
 
 }  // namespace
