@@ -176,8 +176,16 @@ void FormWindow::OnDestroy() {
 }
 
 void FormWindow::Raise(FormEvent event) {
-  const std::optional<std::string> error = RaiseFormEvent(event, controls_);
-  if (error && report_error_) report_error_(window_, *error);
+  // A Change raised inside a handler's text write runs nested; its error waits for the outermost
+  // event to end, so no message box (and its message loop) opens while a handler is mid-run.
+  ++event_depth_;
+  std::optional<std::string> error = RaiseFormEvent(event, controls_);
+  --event_depth_;
+  if (error && !pending_error_) pending_error_ = std::move(error);
+  if (event_depth_ > 0 || !pending_error_) return;
+  const std::string message = std::move(*pending_error_);
+  pending_error_.reset();
+  if (report_error_) report_error_(window_, message);
 }
 
 }  // namespace velmora::win32

@@ -5,8 +5,9 @@
 //
 // Every user move of the scroll bar (drag step, release, arrows, track clicks, keys) sets the
 // position and then runs the Scroll event; a write of `Value` from code raises nothing. An error
-// that a handler hands back goes to the error reporter (a message box in the program), and the
-// window goes on. Labels are painted from their current colours through WM_CTLCOLORSTATIC.
+// that a handler hands back goes to the error reporter (a message box in the program) once the
+// outermost event is over, and the window goes on. Labels are painted from their current
+// colours through WM_CTLCOLORSTATIC.
 // The element cells have tooltips that describe the element at the temperature in force.
 #pragma once
 
@@ -71,6 +72,8 @@ class FormWindow {
   std::unique_ptr<WindowFonts> fonts_;
   BrushCache brushes_;
   ElementTooltips tooltips_;
+  int event_depth_ = 0;                       // events running, nested ones included
+  std::optional<std::string> pending_error_;  // the first error of the outermost event
 };
 
 }  // namespace velmora::win32

@@ -13,7 +13,9 @@
 namespace {
 
 void ShowHandlerError(HWND owner, const std::string& message) {
-  MessageBoxW(owner, velmora::win32::Widen(message).c_str(), L"Velmora", MB_OK | MB_ICONERROR);
+  const std::wstring text =
+      L"The temperature could not be applied.\n\n" + velmora::win32::Widen(message);
+  MessageBoxW(owner, text.c_str(), L"Velmora", MB_OK | MB_ICONWARNING);
 }
 
 HICON LoadProgramIcon(HINSTANCE instance, int size) {
