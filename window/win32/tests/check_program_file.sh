@@ -2,9 +2,9 @@
 # Reads velmora.exe back on Linux: a PE32 GUI program for the 386 (PE32+ x86-64 for the win64
 # build), importing no DLL beyond the system's, with the three icon images at 1, 4 and 4 bits and
 # the version record 2.0.0.1 / "2.00.0001" in the US English block 040904B0.
-# Usage: check_program_file.sh velmora.exe win32|win64
+# Usage: check_program_file.sh velmora.exe win32|win64 [OBJDUMP]
 set -eu
-program=$1 arch=${2:-win32}
+program=$1 arch=${2:-win32} objdump=${3:-objdump}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -18,7 +18,7 @@ case $arch in
 esac
 case $kind in "$want"*) echo "ok: $kind" ;; *) fail "file says '$kind', want '$want'" ;; esac
 
-dlls=$(objdump -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'a-z' 'A-Z' | sort -u)
+dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'a-z' 'A-Z' | sort -u)
 for dll in $dlls; do
   case $dll in
     KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|MSVCRT.DLL|ADVAPI32.DLL) ;;
