@@ -66,15 +66,21 @@ class EndToEnd:
         common = [colour for colour, _ in counts.most_common(2)]
         return common[0], common[1] if len(common) > 1 else ""
 
-    def check(self, step, expected):
+    def check(self, step, expected, attempts=10):
+        """Screenshots until every cell shows its expected colour, or the attempts run out."""
         shot = os.path.join(self.out_dir, f"end_to_end_{step}.png")
-        time.sleep(0.5)  # let the last input be painted
-        self.run(["import", "-window", "root", shot])
-        for cell, colour in expected.items():
-            background, symbol = self.cell_colours(shot, cell)
-            if symbol != colour or background != self.colours[WINDOW]:
-                self.failures.append(f"{step}: {cell} shows {symbol} on {background}, want "
-                                     f"{colour} on {self.colours[WINDOW]}")
+        for _ in range(attempts):
+            time.sleep(0.5)  # let the last input be handled and painted
+            self.run(["import", "-window", "root", shot])
+            wrong = []
+            for cell, colour in expected.items():
+                background, symbol = self.cell_colours(shot, cell)
+                if symbol != colour or background != self.colours[WINDOW]:
+                    wrong.append(f"{step}: {cell} shows {symbol} on {background}, want "
+                                 f"{colour} on {self.colours[WINDOW]}")
+            if not wrong:
+                break
+        self.failures += wrong
         print(f"checked {step}: {', '.join(expected)}")
 
     def main(self):
