@@ -37,12 +37,9 @@ bool FormWindow::RegisterWindowClass(HINSTANCE instance, HICON icon, HICON small
 }
 
 HWND FormWindow::Create(HINSTANCE instance) {
-  HDC screen = GetDC(nullptr);
-  const int dpi_x = GetDeviceCaps(screen, LOGPIXELSX);
-  const int dpi_y = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi_x),
-             TwipsToPixels(kClientHeightTwips, dpi_y)};
+  const ScreenResolution screen = ResolutionOf(nullptr);
+  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, screen.x),
+             TwipsToPixels(kClientHeightTwips, screen.y)};
   AdjustWindowRectEx(&frame, kFrameStyle, FALSE, 0);
   const std::wstring title = Widen(kFormTitle);
   CreateWindowExW(0, kWindowClass, title.c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
