@@ -19,8 +19,13 @@ bool TemperatureScrollBar::event(QEvent* event) {
   const bool handled = QScrollBar::event(event);
   if (isSliderDown() && !was_down) drag_position_ = value();
   if (value() != before) {
-    if (isSliderDown()) drag_position_ = value();
+    const int moved_to = value();
+    if (isSliderDown()) drag_position_ = moved_to;
     if (on_user_move_) on_user_move_();
+    // Emptying the text box runs a nested Change that writes 0. A drag puts the position back at
+    // its next step or release; a single move (arrow, track, key, wheel) has no such step, so the
+    // bar goes back here to where the user moved it and where the label says it is.
+    if (!isSliderDown() && value() != moved_to) setValue(moved_to);
   }
   if (was_down && !isSliderDown() && value() != drag_position_) setValue(drag_position_);
   return handled;

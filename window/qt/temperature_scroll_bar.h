@@ -10,7 +10,7 @@
 // A write from code during a drag (a handler setting the value to 0) does not end the drag: the
 // scroll box stays drawn under the mouse, and when it is released the value goes back to the
 // position of the last drag step, without a callback, since the window already shows that
-// position.
+// position. After any other move the value goes back at once to where the user moved it.
 #pragma once
 
 #include <QScrollBar>

@@ -116,21 +116,28 @@ class FormInputTest : public QObject {
   }
 
   void KeysOnTheScrollBarApplyTheTemperature_data() {
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("expected");
-    QTest::newRow("Left") << int(Qt::Key_Left) << 297;
-    QTest::newRow("Up") << int(Qt::Key_Up) << 297;
-    QTest::newRow("Right") << int(Qt::Key_Right) << 299;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 299;
-    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 248;
-    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 348;
-    QTest::newRow("Home") << int(Qt::Key_Home) << 0;
-    QTest::newRow("End") << int(Qt::Key_End) << 6000;
+    QTest::newRow("Left") << QString() << int(Qt::Key_Left) << 297;
+    QTest::newRow("Up") << QString() << int(Qt::Key_Up) << 297;
+    QTest::newRow("Right") << QString() << int(Qt::Key_Right) << 299;
+    QTest::newRow("Down") << QString() << int(Qt::Key_Down) << 299;
+    QTest::newRow("PageUp") << QString() << int(Qt::Key_PageUp) << 248;
+    QTest::newRow("PageDown") << QString() << int(Qt::Key_PageDown) << 348;
+    QTest::newRow("Home") << QString() << int(Qt::Key_Home) << 0;
+    QTest::newRow("End") << QString() << int(Qt::Key_End) << 6000;
+    // Emptying the box runs a nested Change that writes 0; the bar stays where the key moved it.
+    QTest::newRow("Right, box holding 12") << QString("12") << int(Qt::Key_Right) << 13;
+    QTest::newRow("PageDown, box holding 12") << QString("12") << int(Qt::Key_PageDown) << 62;
   }
   void KeysOnTheScrollBarApplyTheTemperature() {
+    QFETCH(QString, typed);
     QFETCH(int, key);
     QFETCH(int, expected);
+    if (!typed.isEmpty()) QTest::keyClicks(fixture_.Text(), typed);
     QTest::keyClick(fixture_.Scroll(), Qt::Key(key));
+    QVERIFY(fixture_.Text()->text().isEmpty());
     QCOMPARE(fixture_.Scroll()->value(), expected);
     QCOMPARE(fixture_.Shown(), QString::number(expected));
     QVERIFY(CellsShow(std::int16_t(expected)));
