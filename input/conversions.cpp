@@ -1,5 +1,6 @@
 #include "input/conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,6 +11,9 @@
 
 namespace velmora {
 namespace {
+
+// Exponents are only counted to tell an overflow from an underflow; beyond this they all agree.
+constexpr std::int64_t kExponentCeiling = 1'000'000'000'000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -92,7 +96,7 @@ double ReadDecimalNumber(BlanklessCursor& cursor, std::string_view text) {
   if (!has_digits) return 0.0;
 
   std::string number = mantissa;
-  std::int64_t exponent = 0;  // saturated; only for telling overflow from underflow
+  std::int64_t exponent = 0;
   if (cursor.Peek() == 'E' || cursor.Peek() == 'e') {
     BlanklessCursor after_letter = cursor;
     after_letter.Advance();
@@ -105,7 +109,8 @@ double ReadDecimalNumber(BlanklessCursor& cursor, std::string_view text) {
       number += exponent_negative ? "e-" : "e";
       for (; IsDigit(after_letter.Peek()); after_letter.Advance()) {
         number += after_letter.Peek();
-        exponent = std::min<std::int64_t>(exponent * 10 + (after_letter.Peek() - '0'), 1'000'000'000'000);
+        exponent = std::min<std::int64_t>(exponent * 10 + (after_letter.Peek() - '0'),
+                                          kExponentCeiling);
       }
       if (exponent_negative) exponent = -exponent;
     }
