@@ -104,11 +104,6 @@ class FormCellsTest : public QObject {
 
 }  // namespace velmora::qt
 
-int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
-  velmora::qt::SetUpApplication(application);
-  velmora::qt::FormCellsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VELMORA_QT_TEST_MAIN(velmora::qt::FormCellsTest)
 
 #include "form_cells_test.moc"

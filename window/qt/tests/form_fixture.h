@@ -2,12 +2,14 @@
 // and typed access to its controls by their names.
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
 #include <string_view>
 
 #include "window/control_names.h"
+#include "window/qt/app_setup.h"
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
 #include "window/qt/temperature_scroll_bar.h"
@@ -39,3 +41,12 @@ class FormFixture {
 };
 
 }  // namespace velmora::qt
+
+// The main of a suite: the application set up as the program sets it up, then the tests.
+#define VELMORA_QT_TEST_MAIN(TestClass)                  \
+  int main(int argc, char* argv[]) {                     \
+    QApplication application(argc, argv);                \
+    velmora::qt::SetUpApplication(application);          \
+    TestClass test;                                      \
+    return QTest::qExec(&test, argc, argv);              \
+  }

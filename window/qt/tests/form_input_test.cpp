@@ -188,11 +188,6 @@ class FormInputTest : public QObject {
 
 }  // namespace velmora::qt
 
-int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
-  velmora::qt::SetUpApplication(application);
-  velmora::qt::FormInputTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VELMORA_QT_TEST_MAIN(velmora::qt::FormInputTest)
 
 #include "form_input_test.moc"

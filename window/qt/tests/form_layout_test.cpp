@@ -147,11 +147,6 @@ class FormLayoutTest : public QObject {
 
 }  // namespace velmora::qt
 
-int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
-  velmora::qt::SetUpApplication(application);
-  velmora::qt::FormLayoutTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VELMORA_QT_TEST_MAIN(velmora::qt::FormLayoutTest)
 
 #include "form_layout_test.moc"
