@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // What a user feels of the core, without a toolkit: the recolouring pass, one drag step and one
 // edit of the text box through the handlers, and reading pasted text. The window is an in-memory
 // one that looks controls up by name in a hash map, as the front-ends do.

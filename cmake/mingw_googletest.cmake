@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # GoogleTest for the MinGW build, compiled from Debian's googletest sources (the package ships no
 # MinGW libraries). Provides GTest::gtest and GTest::gtest_main as find_package(GTest) would.
 include_guard(GLOBAL)

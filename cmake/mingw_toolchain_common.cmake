@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # What both MinGW-w64 toolchains share, once VELMORA_MINGW_TRIPLET is set: Debian's -posix
 # compilers (GoogleTest's threads need them), the target's own libraries and headers only, and
 # everything linked statically, so the program needs no DLL beyond the system's.

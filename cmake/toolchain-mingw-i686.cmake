@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # The program's target: a 32-bit Windows GUI program, built with Debian's MinGW-w64 compilers.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(VELMORA_MINGW_TRIPLET i686-w64-mingw32)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # The same program as a 64-bit Windows program, for running the Windows tests under Wine on a
 # host that cannot run 32-bit processes (Wine then needs no wine32). The shipped build is the
 # 32-bit one (toolchain-mingw-i686.cmake).

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # Running Windows test programs under Wine when cross-compiling: one CTest fixture starts a Wine
 # session (Xvfb display, temporary prefix of the toolchain's VELMORA_WINE_ARCH, wineserver) before
 # the first Wine test and stops it after the last, so ctest never waits on Wine's helper processes.

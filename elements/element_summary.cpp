@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "elements/element_summary.h"
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The text that tells what one element cell stands for: the element's name and atomic number,
 // the temperatures at which it changes state, and its state at a given temperature. Shown as a
 // cell's tooltip and read by screen readers; computed only when asked, never by the recolouring

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The element state table: one constant row per element from hydrogen (1) to meitnerium (109),
 // in ascending atomic number, with everything the program knows of the element in that row —
 // symbol, English name, place in the periodic table, and the temperatures in kelvin at which it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Turns a temperature into a text colour for every element cell that has data.
 //
 // RecolourElements does not read any control, keeps no state between passes and never touches

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The four text colours of an element cell, one per state of the element at the temperature.
 // `Solid` and `NoData` refer to the desktop's button-text and grey-text colours; `Liquid` and
 // `Gas` are fixed blue and red.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes, as text typed or pasted into `Text_T`, through the Change event on the
 // recording window, and checks that the window is left consistent: the temperature in range, the
 // label showing it, the box holding the entry or its correction, every cell in its state there;

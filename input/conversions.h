@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The value conversions between the text box, the scroll bar and the value label.
 //
 // TextToNumber reads the number at the start of a text, the way a user's entry is meant:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "input/temperature_handlers.h"
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The two input handlers that keep the scroll bar `Scroll_T`, the text box `Text_T` and the
 // value label `Label_T` in step and recolour the cells for the temperature they establish.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "window/checked_controls.h"
 
 #include "window/handler_error.h"

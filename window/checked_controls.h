@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // ControlServices with every status checked at the statement that made the access: a failing
 // status throws ControlAccessError naming the control and the property. The handlers use this
 // and nothing else to reach the window; they keep no reference to a control between statements.

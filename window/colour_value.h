@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Colour values as the window's controls take them: 32 bits, either an RGB colour laid out as
 // 0x00BBGGRR (red in the lowest byte) or, with the top bit set, a reference to one of the
 // desktop's system colours by the index in the low byte. The reference is resolved by the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Names of the controls the handlers address. Element cells are named by the element table
 // (`Label_026_Fe`); the labels that nothing addresses after creation are named in the window
 // description alone.

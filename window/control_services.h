@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The only way the program's logic touches the window: four properties of controls that are
 // looked up by name for every access. Abstract so that each toolkit's window can implement it
 // and so that tests can use a recording fake instead of a window.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The three events that enter the program's logic, and the one place where an error that a
 // handler hands back is caught. Front-ends call RaiseFormEvent from their native event
 // dispatch (including the Change of `Text_T` that a text write raises inside a handler) and

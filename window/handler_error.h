@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The errors that end an event handler. Handlers never catch them; RaiseFormEvent catches them
 // once, at the top of the event, and hands the front-end a message for the user.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The window's Load: puts the temperature display at 298 K and gives every element cell its
 // start-up colour from a fixed list. It does not recolour, does not touch the text box (so no
 // Change runs at start) and leaves the captions of the other labels as created.

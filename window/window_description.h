@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The window `Form1` as data: every one of its 116 controls, in creation order (which is also the
 // stacking order: a later control lies on top where two overlap), with name, kind, place and size
 // in twips, content at creation, font, border, alignment, colours and tab order. Each front-end

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // What the application states about itself before any window opens: name, version
 // (2.00.0001), desktop entry name, the program icon built from the three icon pictures, and the
 // screen reader interface of the hand-drawn labels. Shared by the program, its tests and its

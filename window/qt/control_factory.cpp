@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "window/qt/control_factory.h"
 
 #include <QLineEdit>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Creates one native control from its row of the window description: a FormLabel, the text box
 // (QLineEdit) or the scroll bar (TemperatureScrollBar), as a child of the window, at its place
 // converted from twips with the screen's pixels per inch, in its font and with its initial

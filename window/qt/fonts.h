@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The fonts of the window's controls, sized in pixels for the screen's pixels per inch so that
 // text scales together with the twips-based places.
 //

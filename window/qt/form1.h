@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The window `Form1` on Qt Widgets: creates all controls of the window description, offers them
 // to the handlers by name through ControlServices, and turns the native events into the three
 // form events — Load (run by Load(), before the window is first shown), Scroll of `Scroll_T`

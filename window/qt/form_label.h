@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // One label of the window, drawn by hand from its description: the element and reference cells,
 // the value label `Label_T` and the plain labels `Label1` and `Label2`. It paints its
 // background, its border (flat line or single sunken edge) and its one line of text from the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "window/qt/label_accessibility.h"
 
 #include "window/qt/form_label.h"

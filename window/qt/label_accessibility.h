@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // What screen readers are told about a FormLabel: a static text whose name and description come
 // from the label's own sources, computed at the moment a reader asks. Qt's stock interface would
 // see an unnamed plain widget, since FormLabel paints its caption itself.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // velmora: opens the window Form1 at 298 K and runs until it is closed.
 #include <QApplication>
 

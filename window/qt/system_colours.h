@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Turns a colour value of the window description or of a handler's write into the colour to
 // paint with. An RGB value (0x00BBGGRR) is taken as it is; a system colour reference is looked
 // up in the palette at the moment of painting, so a change of desktop theme shows at once.

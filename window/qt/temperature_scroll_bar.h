@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The horizontal scroll bar `Scroll_T`. It reports every move of its value that the user makes —
 // a drag step of the scroll box, an arrow click, a click in the track (and its auto-repeat), a
 // key, the mouse wheel — through one callback, called after the value has changed. A write of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Build-time helper: converts one XPM picture to PNG (xpm_to_png in.xpm out.png), so that the
 // icon installed into the hicolor theme comes from the same source pictures as the window icon.
 #include <QImage>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "window/tests/recording_controls.h"
 
 #include <stdexcept>

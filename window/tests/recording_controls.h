@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // An in-memory window for tests: it holds the state of every control of the window description,
 // records every property access in order, and behaves as the contract says a window does —
 // a text write that changes the text of `Text_T` raises its Change at once (through

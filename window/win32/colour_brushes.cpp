@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "window/win32/colour_brushes.h"
 
 namespace velmora::win32 {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Turns the window description's colour values into what GDI paints with: a value with the top
 // bit set is the desktop's system colour of its low byte (GetSysColor / GetSysColorBrush, so a
 // theme change shows at the next paint), any other value is a 0x00BBGGRR COLORREF as it stands.

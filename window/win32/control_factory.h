@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Creates the child controls of Form1 from the window description, at their twips converted with
 // the screen's pixels per inch: labels as static controls, the text box as an EDIT, the scroll bar
 // as a SCROLLBAR control. Each new control is raised to the top of the stacking order, so a later

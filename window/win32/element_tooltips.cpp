@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 #include "window/win32/element_tooltips.h"
 
 #include "elements/element_summary.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Tooltips of the element cells: pointing at a cell shows the element's name, atomic number,
 // melting and boiling points and its state at the temperature in force (the core's
 // ElementSummary). The text is made when the tooltip asks for it (TTN_GETDISPINFO), so it always

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The window Form1 on the Win32 API: creates its controls from the window description, runs the
 // Load event before it is first shown, and turns the native notifications into the program's
 // events — a move of the scroll bar `Scroll_T` into its Scroll event, EN_CHANGE of `Text_T` into

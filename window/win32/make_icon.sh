@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # Makes the program icon from the three XPM pictures: each picture to PNG (ImageMagick), the
 # PNGs into one .ico (icotool). icotool picks each image's colour depth from its colours and only
 # warns when a picture has too many, so the depths are checked here: 1, 4 and 4 bits.

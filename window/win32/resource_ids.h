@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Resource identifiers shared by the resource script and the program.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Where the user's action on the scroll bar `Scroll_T` puts its position. The bar control never
 // moves its own position: the window computes the new one here for every WM_HSCROLL code and
 // sets it. Arrows step by the bar's small change, clicks in the track by its large change, Home

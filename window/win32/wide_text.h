@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // UTF-8 (the core's text) to and from UTF-16 (the Windows API's text), and reading a window's
 // text whole. Invalid UTF-8 becomes U+FFFD rather than failing.
 #pragma once

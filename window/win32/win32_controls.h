@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The window's controls as the program's logic sees them: the control services over the HWNDs
 // of Form1, looked up by name for every access. It keeps each label's current text colour for
 // painting (WM_CTLCOLORSTATIC reads it back) and does not create, place or paint any control.

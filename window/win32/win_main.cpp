@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The program's entry: makes the process aware of the screen's real pixels per inch, creates
 // Form1 (whose Load runs before it is shown), shows it and runs the message loop until the
 // window closes. Tab and Shift+Tab move the focus between `Scroll_T` and `Text_T` through the

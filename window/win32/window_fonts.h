@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The three fonts of Form1, made for the screen's vertical pixels per inch: the element cells'
 // "Times New Roman" 15.75 pt bold, the reference cells' 9 pt regular, and the dialog font of the
 // input area and the notice ("MS Shell Dlg" 8 pt, the standard dialog face, which maps to the

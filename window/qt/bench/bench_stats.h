@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Min / median / max of a set of samples, for the window's benchmark mains.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // One drag step of the scroll box, from the mouse event to the repainted window: a press on the
 // scroll box, then one-pixel moves sweeping the track back and forth; each sample is the mouse
 // move event (which runs Scroll_T_Scroll) plus the repaint and flush of what it changed.

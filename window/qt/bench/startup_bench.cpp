@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Start-up time and peak memory of the window against a bare Qt window of the same size, and
 // against that bare window with one line of text, measured in the same run, in turn: each sample is process launch (fork) to the "painted" line of
 // velmora_startup_probe, and the child's peak resident set size from wait4.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Started by velmora_startup_bench: opens the real window (velmora), a bare QWidget of the same
 // client size (bare), or that bare window with one line of text in a QLabel (bare-text, which
 // pays the font system's start-up as velmora does); prints "painted" once the first frame has

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # End-to-end run of the real `velmora` under a private Xvfb, driven by real X input (xdotool):
 # type a temperature into the text box, drag the scroll box to both ends, and after each step
 # check the colours of a few cells in a screenshot.

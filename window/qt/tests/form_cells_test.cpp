@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // What the cells tell beyond their colour (tooltip and screen reader texts, computed at the
 // temperature in force), that a recolour repaints only the cells whose colour changed, and that
 // system colours follow a change of the palette.

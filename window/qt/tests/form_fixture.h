@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Shared by the window's QtTest suites: a fresh, loaded and shown Form1 for each test function,
 // and typed access to its controls by their names.
 #pragma once

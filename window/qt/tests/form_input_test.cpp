@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The window driven the way a user drives it: QTest mouse and key events on the real controls,
 // checked against the scroll bar's value, the text box, the value label and the cell colours.
 #include <QApplication>

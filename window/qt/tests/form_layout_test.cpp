@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The window as created: places at 96 dpi, stacking, fonts, focus, and what a paint shows.
 #include <QApplication>
 #include <QFontInfo>

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # Reads velmora.exe back on Linux: a PE32 GUI program for the 386 (PE32+ x86-64 for the win64
 # build), importing no DLL beyond the system's, with the three icon images at 1, 4 and 4 bits and
 # the version record 2.0.0.1 / "2.00.0001" in the US English block 040904B0.

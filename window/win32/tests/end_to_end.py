@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 """One end-to-end run of velmora.exe under Wine and Xvfb with real X input: click into the text
 box and type, drag the scroll box to its left end, close with Alt+F4. After each step a
 screenshot is taken and the symbol colour of some cells is compared with the colour the program

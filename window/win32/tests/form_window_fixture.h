@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The Win32 window opened for real (under Wine in the test run), with the means to drive it
 // through messages and to read what it paints: the text and background colours each control is
 // handed through WM_CTLCOLORSTATIC. Expected colours come from the core's state rule and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The Win32 window driven through messages as the user drives it: typing, pasting, the keys on
 // the scroll bar, clicks on its arrows and track, real drags of the scroll box; and code writes
 // of the scroll bar's value, which raise nothing.

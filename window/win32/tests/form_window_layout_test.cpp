@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // The Win32 window as it opens: place, stacking and fonts of every control, the start-up state
 // and colours, the tab order and where the keyboard focus goes.
 #include "window/win32/tests/form_window_fixture.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 """Checks a raw VERSIONINFO resource: file and product version 2.0.0.1, the strings
 "2.00.0001" in the StringFileInfo block 040904B0, and a Translation of 0x0409 with code
 page 1200 (the same language and code page as the block's name)."""

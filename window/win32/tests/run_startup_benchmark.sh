@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # Times the start of velmora.exe under Wine in a session of its own (warm wineserver).
 # Usage: run_startup_benchmark.sh SESSION_SCRIPT STATE ARCH PERFTEST.exe VELMORA.exe [RUNS]
 set -eu

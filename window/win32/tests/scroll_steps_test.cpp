@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Where each user action on the scroll bar puts its position: steps, ends, the scroll box, and
 // clamping at both ends of the range.
 #include "window/win32/scroll_steps.h"

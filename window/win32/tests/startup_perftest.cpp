@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // Start-up time of velmora.exe: from CreateProcess until the program waits for input, which is
 // after its window was created, loaded and painted once (the first paint happens before its
 // message loop asks for input). Prints min / median / max over the runs; not a test.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
 // What the end-to-end run needs to know from inside Wine, printed as "key values..." lines:
 //   colour INDEX RRGGBB      the desktop's system colours the window paints with (GetSysColor)
 //   dpi X Y                  the screen's pixels per inch

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
 # A Wine session for the Windows tests: an Xvfb display, a temporary Wine prefix and a running
 # wineserver, kept in a state folder so that several test programs can share them.
 #   wine_session.sh start STATE ARCH   ARCH is win32 or win64; makes prefix, display, server
