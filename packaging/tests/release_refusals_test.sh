@@ -14,8 +14,8 @@ git clone -q "$source_tree" "$work/tree"
 # is clean until a case makes it unclean.
 cp "$source_tree/scripts/release" "$work/tree/scripts/release"
 git -C "$work/tree" add scripts/release
-git -C "$work/tree" -c user.name=test -c user.email=test@localhost commit -q -m "release script" ||
-  true
+git -C "$work/tree" -c user.name=test -c user.email=test@localhost commit -q -m "release script" \
+  >/dev/null || true
 
 # A PATH that holds every tool the release needs but one: links to the real ones, minus `$1`.
 path_without() {
