@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <cmath>
+#include <map>
 
 #include "elements/element_summary.h"
 #include "window/control_names.h"
@@ -61,40 +62,42 @@ Form1::Form1(QWidget* parent) : QWidget(parent), pixels_per_inch_(ScreenPixelsPe
     return tr("Temperature in force: %1 K").arg(value_label_->caption());
   });
 
-  // Only the scroll bar and the text box take the focus, the scroll bar first.
-  setTabOrder(scroll_, text_);
-  scroll_->setFocus(Qt::OtherFocusReason);
+  // The controls that take the focus, in the description's tab order; the first one has it.
+  std::map<int, QWidget*> tab_order;
+  for (const ControlDescription& description : WindowDescription()) {
+    if (description.tab_index >= 0) tab_order.emplace(description.tab_index, Control(description.name));
+  }
+  QWidget* previous = nullptr;
+  for (const auto& [index, widget] : tab_order) {
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
+  if (!tab_order.empty()) tab_order.begin()->second->setFocus(Qt::OtherFocusReason);
 
-  scroll_->SetUserMoveHandler([this] { Raise(FormEvent::Scroll_T_Scroll); });
-  connect(text_, &QLineEdit::textChanged, this, [this] { Raise(FormEvent::Text_T_Change); });
+  scroll_->SetUserMoveHandler(
+      [this](int position) { Finish(dispatcher_.UserMovedBar(static_cast<std::int16_t>(position))); });
+  connect(text_, &QLineEdit::textChanged, this, [this] { Finish(dispatcher_.TextChanged()); });
 }
 
-void Form1::Load() { Raise(FormEvent::Load); }
+void Form1::Load() { Finish(dispatcher_.Load()); }
 
 QWidget* Form1::Control(std::string_view name) const {
   const auto found = controls_.find(name);
   return found == controls_.end() ? nullptr : found->second.widget;
 }
 
-void Form1::Raise(FormEvent event) {
-  ++event_depth_;
-  std::optional<std::string> error = RaiseFormEvent(event, *this);
-  --event_depth_;
-  if (error && error_.empty()) error_ = std::move(*error);
-  if (event_depth_ == 0) FinishOutermostEvent();
-}
-
-void Form1::FinishOutermostEvent() {
-  for (FormLabel* cell : recoloured_) cell->RepaintIfChanged();
-  recoloured_.clear();
-  if (error_.empty()) return;
+void Form1::Finish(std::optional<EventEnd> end) {
+  if (!end) return;  // a nested event: the outermost one finishes
+  for (std::string_view cell : end->recoloured_cells) {
+    static_cast<FormLabel*>(Control(cell))->RepaintIfChanged();
+  }
+  if (!end->message) return;
   // open() shows the box modal to this window without running an event loop inside the event.
   auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
                               tr("The temperature could not be applied."), QMessageBox::Ok, this);
-  box->setInformativeText(QString::fromStdString(error_));
+  box->setInformativeText(QString::fromStdString(*end->message));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
-  error_.clear();
 }
 
 const Form1::Entry* Form1::Find(std::string_view name, ControlKind kind,
@@ -119,11 +122,7 @@ AccessStatus Form1::SetForeColor(std::string_view control, ColourValue colour) {
   if (const Entry* entry = Find(control, ControlKind::Label, status)) {
     auto* label = static_cast<FormLabel*>(entry->widget);
     label->SetForeColour(colour);
-    if (event_depth_ == 0) {
-      label->RepaintIfChanged();
-    } else {
-      recoloured_.push_back(label);
-    }
+    if (!dispatcher_.InEvent()) label->RepaintIfChanged();
   }
   return status;
 }
@@ -163,15 +162,8 @@ AccessStatus Form1::SetValue(std::string_view control, std::int16_t value) {
   return status;
 }
 
-std::int16_t Form1::TemperatureInForce() const {
-  // The value label shows the temperature last applied; before Load it is still empty.
-  bool ok = false;
-  const int shown = value_label_->caption().toInt(&ok);
-  return static_cast<std::int16_t>(ok ? shown : scroll_->value());
-}
-
 QString Form1::DescribeCell(int atomic_number) const {
-  return QString::fromStdString(ElementSummary(ElementRow(atomic_number), TemperatureInForce()));
+  return QString::fromStdString(ElementSummary(ElementRow(atomic_number), dispatcher_.TemperatureInForce()));
 }
 
 }  // namespace velmora::qt

@@ -1,24 +1,22 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // The window `Form1` on Qt Widgets: creates all controls of the window description, offers them
-// to the handlers by name through ControlServices, and turns the native events into the three
-// form events — Load (run by Load(), before the window is first shown), Scroll of `Scroll_T`
-// (every move the user makes, drag step or not) and Change of `Text_T` (textChanged, which Qt
-// emits inside setText, so a handler's text write runs the nested handler before it returns).
+// to the handlers by name through ControlServices, and hands the native events to the form's
+// dispatcher — Load (run by Load(), before the window is first shown), every move the user makes
+// of `Scroll_T`, and textChanged of `Text_T` (which Qt emits inside setText, so a handler's text
+// write runs the nested Change before it returns).
 //
-// An error that a handler hands back is shown in one message box, opened without a nested event
-// loop once the outermost event is over; the program goes on. Colour writes repaint only the
-// cells whose colour differs at the end of that outermost event.
+// When an event ends it repaints the cells whose colour changed and shows the event's error, if
+// any, in a message box opened without a nested event loop; the program goes on.
 #pragma once
 
 #include <QWidget>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "window/control_services.h"
-#include "window/form_events.h"
+#include "window/form_dispatcher.h"
 #include "window/window_description.h"
 
 class QLineEdit;
@@ -53,11 +51,9 @@ class Form1 final : public QWidget, public ControlServices {
     QWidget* widget;
   };
 
-  void Raise(FormEvent event);
-  void FinishOutermostEvent();
+  void Finish(std::optional<EventEnd> end);
   const Entry* Find(std::string_view name, ControlKind kind, AccessStatus& status) const;
   QString DescribeCell(int atomic_number) const;
-  std::int16_t TemperatureInForce() const;
 
   int pixels_per_inch_;
   // Keys view the names of the window description, which lives as long as the program.
@@ -65,9 +61,7 @@ class Form1 final : public QWidget, public ControlServices {
   TemperatureScrollBar* scroll_ = nullptr;
   QLineEdit* text_ = nullptr;
   FormLabel* value_label_ = nullptr;
-  int event_depth_ = 0;
-  std::vector<FormLabel*> recoloured_;  // cells written during the current event
-  std::string error_;                   // the first error of the current event
+  FormDispatcher dispatcher_{*this};
 };
 
 }  // namespace velmora::qt

@@ -69,7 +69,9 @@ AccessStatus RecordingControls::SetText(std::string_view control, std::string_vi
   ControlState* state = Find(control, ControlKind::TextBox, status);
   if (state == nullptr || state->text == text) return status;
   state->text = text;
-  if (auto message = RaiseFormEvent(FormEvent::Text_T_Change, *this)) {
+  if (route_change_) {
+    route_change_();
+  } else if (auto message = RaiseFormEvent(FormEvent::Text_T_Change, *this)) {
     nested_messages_.push_back(*message);
   }
   return status;

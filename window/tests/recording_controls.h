@@ -56,6 +56,10 @@ class RecordingControls : public ControlServices {
   std::optional<std::string> Type(std::string_view text);  // the whole text at once
   std::optional<std::string> DragTo(std::int16_t position);
 
+  // Raises the Change of a text write through `change` instead, as a window with a FormDispatcher
+  // does (its native notification calls the dispatcher).
+  void RouteChange(std::function<void()> change) { route_change_ = std::move(change); }
+
   // Makes the Nth access from now on (1 = the next) fail with `status` and change nothing.
   void FailAccess(std::size_t nth, AccessStatus status = AccessStatus::Failed);
   void ClearLog() { log_.clear(); }
@@ -78,6 +82,7 @@ class RecordingControls : public ControlServices {
   std::map<std::string, ControlState, std::less<>> controls_;
   std::vector<Access> log_;
   std::vector<std::string> nested_messages_;
+  std::function<void()> route_change_;
   std::size_t accesses_until_failure_ = 0;  // 0: none planned
   AccessStatus planned_failure_ = AccessStatus::Failed;
 };
