@@ -30,13 +30,12 @@ StateColour StateAt(const ElementStateRow& row, std::int16_t t) {
 void RecolourElements(CheckedControls& controls, std::int16_t t) {
   for (int z = 1; z <= kElementsWithData; ++z) {
     const ElementStateRow& row = ElementRow(z);
-    const bool normal = row.element_class() == ElementClass::Normal;
-    StateColour first = StateColour::Solid;
-    if (!IsBelowThreshold(t, row.lower)) first = normal ? StateColour::Liquid : StateColour::Gas;
-    controls.SetForeColor(row.cell_name(), ToColourValue(first));
-    if (normal && IsAboveThreshold(t, row.upper)) {
-      controls.SetForeColor(row.cell_name(), ToColourValue(StateColour::Gas));
+    const StateColour state = StateAt(row, t);
+    // A normal row passes through liquid on its way to gas: Liquid is written first, then Gas.
+    if (state == StateColour::Gas && row.element_class() == ElementClass::Normal) {
+      controls.SetForeColor(row.cell_name(), ToColourValue(StateColour::Liquid));
     }
+    controls.SetForeColor(row.cell_name(), ToColourValue(state));
   }
 }
 
