@@ -8,6 +8,7 @@
 #include "input/conversions.h"
 #include "window/checked_controls.h"
 #include "window/control_names.h"
+#include "window/window_description.h"
 
 namespace velmora {
 
@@ -23,11 +24,11 @@ void Scroll_T_Scroll(ControlServices& services) {
 
 void Text_T_Change(ControlServices& services) {
   CheckedControls controls(services);
-  if (TextToNumber(controls.GetText(control::Text_T)) < kMinimumTemperature) {
-    controls.SetText(control::Text_T, Int16ToText(kMinimumTemperature));
+  if (TextToNumber(controls.GetText(control::Text_T)) < kTemperatureBar.minimum) {
+    controls.SetText(control::Text_T, Int16ToText(kTemperatureBar.minimum));
   }
-  if (TextToNumber(controls.GetText(control::Text_T)) > kMaximumTemperature) {
-    controls.SetText(control::Text_T, Int16ToText(kMaximumTemperature));
+  if (TextToNumber(controls.GetText(control::Text_T)) > kTemperatureBar.maximum) {
+    controls.SetText(control::Text_T, Int16ToText(kTemperatureBar.maximum));
   }
   // The tests above look at the unrounded number, so the value rounded here lies in 0..6000.
   controls.SetValue(control::Scroll_T, NumberToInt16(TextToNumber(controls.GetText(control::Text_T))));

@@ -13,9 +13,6 @@
 
 namespace velmora {
 
-inline constexpr int kMinimumTemperature = 0;
-inline constexpr int kMaximumTemperature = 6000;
-
 // A drag step of the scroll box, `Value` already at its position: empties the text box, shows
 // the position in `Label_T` and recolours for it.
 void Scroll_T_Scroll(ControlServices& services);

@@ -63,7 +63,7 @@ constexpr std::array<ControlDescription, 5> kInputControls = [] {
                           .tab_index = 1};
   ControlDescription scroll{.name = "Scroll_T", .kind = ControlKind::HScrollBar,
                             .place = {240, 5040, 8655, 255}, .border = BorderStyle::Standard,
-                            .tab_index = 0, .scroll = {0, 6000, 298, 1, 50}};
+                            .tab_index = 0, .scroll = kTemperatureBar};
   ControlDescription caption{.name = "Label2", .place = {1920, 240, 3015, 375},
                              .content = "Temperature, in Kelvin (6000 K max)"};
   ControlDescription notice{.name = "Label1", .place = {240, 5400, 2655, 255},

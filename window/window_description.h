@@ -59,6 +59,11 @@ struct ScrollRange {
   std::int16_t large_change = 0;  // page step
 };
 
+// The temperature scroll bar `Scroll_T`: 0 to 6000 K, at 298 K when created, 1 K a step and
+// 50 K a page. Its range is the range of every temperature the program accepts.
+inline constexpr ScrollRange kTemperatureBar{.minimum = 0, .maximum = 6000, .value = 298,
+                                             .small_change = 1, .large_change = 50};
+
 struct ControlDescription {
   std::string_view name;
   ControlKind kind = ControlKind::Label;
