@@ -38,9 +38,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Directories the install creates on the way: 0755 whatever the umask of whoever runs cpack.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# Directories 0755 whatever the umask of whoever runs cpack.
+set(CPACK_PRE_BUILD_SCRIPTS ${velmora_linux_dir}/staging_permissions.cmake)
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "periodic table of the elements at a temperature")
 set(CPACK_PACKAGE_DESCRIPTION [=[
