@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/form_window.h"
 
-#include <cwchar>
-
 #include "window/control_names.h"
 #include "window/win32/control_factory.h"
 #include "window/win32/scroll_steps.h"
@@ -14,6 +12,8 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"VelmoraForm1";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Posted when an event ended with an error: shows the oldest error not yet shown.
+constexpr UINT kShowError = WM_APP + 1;
 
 }  // namespace
 
@@ -95,6 +95,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
+    case kShowError:
+      OnShowError();
+      return 0;
     default:
       return DefWindowProcW(window_, message, wparam, lparam);
   }
@@ -105,7 +108,7 @@ bool FormWindow::OnCreate() {
   fonts_ = std::make_unique<WindowFonts>(resolution.y);
   if (!CreateControls(window_, *fonts_, resolution, controls_)) return false;
   tooltips_.Create(window_, controls_);
-  Raise(FormEvent::Load);
+  Finish(dispatcher_.Load());
   return true;
 }
 
@@ -125,13 +128,7 @@ void FormWindow::OnHorizontalScroll(int code, HWND bar) {
   const std::optional<std::int16_t> target =
       ScrollTarget(code, static_cast<std::int16_t>(info.nPos), info.nTrackPos,
                    found->description->scroll);
-  if (!target) return;
-  if (controls_.SetValue(control::Scroll_T, *target) != AccessStatus::Ok) return;
-  Raise(FormEvent::Scroll_T_Scroll);
-  // Emptying the text box runs a nested Change that sets the bar to 0. A drag puts the position
-  // back at its next step or release; a single move (arrow, track, key) has no such step, so the
-  // bar is put back here, where the user moved it and the label says it is.
-  controls_.SetValue(control::Scroll_T, *target);
+  if (target) Finish(dispatcher_.UserMovedBar(*target));
 }
 
 void FormWindow::OnActivate(bool active) {
@@ -146,25 +143,15 @@ void FormWindow::OnActivate(bool active) {
 void FormWindow::OnCommand(int notification, HWND control) {
   if (notification != EN_CHANGE) return;
   const NativeControl* found = controls_.FindByWindow(control);
-  if (found && found->description->name == control::Text_T) Raise(FormEvent::Text_T_Change);
+  if (found && found->description->name == control::Text_T) Finish(dispatcher_.TextChanged());
 }
 
 LRESULT FormWindow::OnNotify(NMHDR& notification) {
   if (notification.code == TTN_GETDISPINFOW) {
     tooltips_.OnGetText(reinterpret_cast<NMTTDISPINFOW&>(notification), controls_,
-                        TemperatureInForce());
+                        dispatcher_.TemperatureInForce());
   }
   return 0;
-}
-
-std::int16_t FormWindow::TemperatureInForce() {
-  const std::wstring shown = WindowTextOf(controls_.WindowOf(control::Label_T));
-  wchar_t* end = nullptr;
-  const long value = std::wcstol(shown.c_str(), &end, 10);
-  if (!shown.empty() && *end == L'\0') return static_cast<std::int16_t>(value);
-  std::int16_t position = 0;
-  controls_.GetValue(control::Scroll_T, position);
-  return position;
 }
 
 void FormWindow::OnDestroy() {
@@ -174,16 +161,17 @@ void FormWindow::OnDestroy() {
   PostQuitMessage(0);
 }
 
-void FormWindow::Raise(FormEvent event) {
-  // A Change raised inside a handler's text write runs nested; its error waits for the outermost
-  // event to end, so no message box (and its message loop) opens while a handler is mid-run.
-  ++event_depth_;
-  std::optional<std::string> error = RaiseFormEvent(event, controls_);
-  --event_depth_;
-  if (error && !pending_error_) pending_error_ = std::move(error);
-  if (event_depth_ > 0 || !pending_error_) return;
-  const std::string message = std::move(*pending_error_);
-  pending_error_.reset();
+void FormWindow::Finish(std::optional<EventEnd> end) {
+  // Cells repaint themselves: a colour write invalidates the cell whose colour changed.
+  if (!end || !end->message) return;
+  unshown_errors_.push_back(std::move(*end->message));
+  PostMessageW(window_, kShowError, 0, 0);
+}
+
+void FormWindow::OnShowError() {
+  if (unshown_errors_.empty()) return;
+  const std::string message = std::move(unshown_errors_.front());
+  unshown_errors_.pop_front();
   if (report_error_) report_error_(window_, message);
 }
 

@@ -1,26 +1,27 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // The window Form1 on the Win32 API: creates its controls from the window description, runs the
-// Load event before it is first shown, and turns the native notifications into the program's
-// events — a move of the scroll bar `Scroll_T` into its Scroll event, EN_CHANGE of `Text_T` into
-// its Change event. It holds no logic of its own: the handlers live in the core.
+// Load event before it is first shown, and hands the native notifications to the form's
+// dispatcher — every user move of the scroll bar `Scroll_T` (drag step, release, arrows, track
+// clicks, keys) and EN_CHANGE of `Text_T`. It holds no logic of its own: the event policy and
+// the handlers live in the core; a write of `Value` from code raises nothing.
 //
-// Every user move of the scroll bar (drag step, release, arrows, track clicks, keys) sets the
-// position and then runs the Scroll event; a write of `Value` from code raises nothing. An error
-// that a handler hands back goes to the error reporter (a message box in the program) once the
-// outermost event is over, and the window goes on. Labels are painted from their current
-// colours through WM_CTLCOLORSTATIC.
+// An error that an event ends with goes to the error reporter (a message box in the program)
+// through a message posted to the window, so that it opens once the native notification, the
+// scroll bar's tracking loop or the window's creation has returned; the window goes on. Labels
+// are painted from their current colours through WM_CTLCOLORSTATIC.
 // The element cells have tooltips that describe the element at the temperature in force.
 #pragma once
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "window/form_events.h"
+#include "window/form_dispatcher.h"
 #include "window/win32/colour_brushes.h"
 #include "window/win32/element_tooltips.h"
 #include "window/win32/win32_controls.h"
@@ -63,9 +64,9 @@ class FormWindow {
   void OnCommand(int notification, HWND control);
   LRESULT OnNotify(NMHDR& notification);
   void OnDestroy();
-  // The temperature the value label shows (the one the cells are coloured for).
-  std::int16_t TemperatureInForce();
-  void Raise(FormEvent event);
+  // Queues the error an outermost event ended with, to be shown by OnShowError.
+  void Finish(std::optional<EventEnd> end);
+  void OnShowError();
 
   ErrorReporter report_error_;
   HWND window_ = nullptr;
@@ -74,8 +75,8 @@ class FormWindow {
   std::unique_ptr<WindowFonts> fonts_;
   BrushCache brushes_;
   ElementTooltips tooltips_;
-  int event_depth_ = 0;                       // events running, nested ones included
-  std::optional<std::string> pending_error_;  // the first error of the outermost event
+  FormDispatcher dispatcher_{controls_};
+  std::deque<std::string> unshown_errors_;  // one posted kShowError message each
 };
 
 }  // namespace velmora::win32
