@@ -14,26 +14,39 @@ constexpr int kTooltipWidthTwips = 4500;
 
 }  // namespace
 
-void ElementTooltips::Create(HWND parent, const Win32Controls& controls) {
+bool ElementTooltips::Create(HWND parent, const Win32Controls& controls) {
+  registered_ = 0;
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent,
                              nullptr, instance, nullptr);
-  if (!tooltip_) return;
+  if (!tooltip_) {
+    OutputDebugStringW(L"Velmora: the tooltip window could not be made; the element cells have "
+                       L"no tooltips.\n");
+    return false;
+  }
   HDC screen = GetDC(parent);
   const int width = MulDiv(kTooltipWidthTwips, GetDeviceCaps(screen, LOGPIXELSX), kTwipsPerInch);
   ReleaseDC(parent, screen);
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, width);
+  int cells = 0;
   for (const ControlDescription& control : WindowDescription()) {
     if (control.atomic_number == 0) continue;
+    ++cells;
     TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // up to lParam: the layout of version 5, read by 6 too
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = parent;
     tool.uId = reinterpret_cast<UINT_PTR>(controls.WindowOf(control.name));
     tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) ++registered_;
   }
+  if (registered_ == cells) return true;
+  const std::wstring report = L"Velmora: the tooltip control took " +
+                              std::to_wstring(registered_) + L" of the " + std::to_wstring(cells) +
+                              L" element cells; the others have no tooltip.\n";
+  OutputDebugStringW(report.c_str());
+  return false;
 }
 
 bool ElementTooltips::OnGetText(NMTTDISPINFOW& request, const Win32Controls& controls,
