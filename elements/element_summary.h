@@ -21,7 +21,8 @@ std::string ElementTitle(const ElementStateRow& row);
 //   "Melts at 1809 K, boils at 3136 K"   (carbon, arsenic: "Turns to gas at 4240 K";
 //                                          97 to 109: "Melting and boiling points: no data")
 //   "At 298 K: solid"                    ("liquid", "gas" or "no data")
-// Thresholds print as held in the table: a whole number, or the decimal it was written as.
+// Thresholds print as held in the table: a whole number, or the decimal it was written as, with
+// a full stop whatever the process locale.
 std::string ElementSummary(const ElementStateRow& row, std::int16_t t);
 
 }  // namespace velmora

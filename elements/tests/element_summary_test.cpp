@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/decimal_comma_locale.h"
+
 namespace velmora {
 namespace {
 
@@ -31,6 +33,27 @@ TEST(ElementSummary, NamesTheElementItsThresholdsAndItsStateAtT) {
   };
   for (const SummaryCase& c : cases) {
     EXPECT_EQ(ElementSummary(ElementRow(c.atomic_number), c.t), c.expected);
+  }
+}
+
+// The texts are shown in windows whose toolkit switches the process to the user's locale; a
+// decimal point there must still be the full stop, as in the text box.
+TEST(ElementSummary, WritesTheFullStopUnderADecimalCommaLocale) {
+  const struct { int atomic_number; const char* threshold_line; } cases[] = {
+      {1, "Melts at 13.81 K, boils at 20.28 K"},
+      {2, "Melts at 0.95 K, boils at 4.216 K"},
+      {29, "Melts at 1356.6 K, boils at 2840 K"},
+      {80, "Melts at 234.31 K, boils at 629.88 K"},
+      {47, "Melts at 1235.08 K, boils at 2436 K"},
+      {26, "Melts at 1809 K, boils at 3136 K"},
+  };
+  const DecimalCommaLocale locale;
+  ASSERT_NE(locale.name(), nullptr) << "no locale with a decimal comma could be set";
+  for (const auto& c : cases) {
+    const std::string summary = ElementSummary(ElementRow(c.atomic_number), 298);
+    const std::size_t line = summary.find('\n') + 1;
+    EXPECT_EQ(summary.substr(line, summary.find('\n', line) - line), c.threshold_line)
+        << "under " << locale.name();
   }
 }
 
