@@ -68,17 +68,12 @@ else
 fi
 
 # The setup program and its uninstaller are 32-bit: Wine runs them with its 32-bit loader, which
-# a kernel without 32-bit execution refuses ("Exec format error", exit status 126).
-loader_status=0
-loader_output=$(/usr/lib/wine/wine --version 2>&1) || loader_status=$?
-if [ $loader_status -ne 0 ]; then
-  case $loader_status:$loader_output in
-    126:*|*"Exec format error"*)
-      echo "setup program under Wine: SKIPPED — this host cannot run 32-bit programs"
-      finish ;;
-    *) fail "Wine's 32-bit loader does not run: $loader_output (package wine32:i386)"
-       finish ;;
-  esac
+# a kernel without 32-bit execution refuses.
+wine32=$("$(dirname "$0")/../../../scripts/wine32-check") ||
+  { fail "Wine's 32-bit loader does not run"; finish; }
+if [ "$wine32" = refused ]; then
+  echo "setup program under Wine: SKIPPED — this host cannot run 32-bit programs"
+  finish
 fi
 
 echo "== Installing, running and uninstalling under Wine"
