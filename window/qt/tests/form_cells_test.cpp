@@ -7,9 +7,10 @@
 #include <QApplication>
 #include <QSet>
 #include <QTest>
+#include <QToolTip>
 
-#include "elements/element_summary.h"
 #include "elements/recolour.h"
+#include "tests/decimal_comma_locale.h"
 #include "window/qt/app_setup.h"
 #include "window/qt/tests/form_fixture.h"
 
@@ -38,26 +39,67 @@ class FormCellsTest : public QObject {
   void init() { QVERIFY(fixture_.Open()); }
   void cleanup() { fixture_.Close(); }
 
+  // The tooltip a cell shows now, asked for as the pointer resting on it asks.
+  QString ToolTip(QWidget* cell) {
+    QToolTip::hideText();
+    const QPoint inside(cell->width() / 2, cell->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, inside, cell->mapToGlobal(inside));
+    QApplication::sendEvent(cell, &help);
+    const QString text = QToolTip::text();
+    QToolTip::hideText();
+    return text;
+  }
+
   void CellsDescribeThemselvesAtTheTemperatureInForce_data() {
     QTest::addColumn<int>("z");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("iron at start") << 26 << "";
-    QTest::newRow("mercury typed 700") << 80 << "700";
-    QTest::newRow("carbon corrected to 6000") << 6 << "9000";
-    QTest::newRow("berkelium") << 97 << "42";
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    const QString hydrogen = "Hydrogen, atomic number 1\nMelts at 13.81 K, boils at 20.28 K\n";
+    const QString mercury = "Mercury, atomic number 80\nMelts at 234.31 K, boils at 629.88 K\n";
+    const QString meitnerium = "Meitnerium, atomic number 109\nMelting and boiling points: no data\n";
+    QTest::newRow("hydrogen at start") << 1 << "" << "Hydrogen" << hydrogen + "At 298 K: gas";
+    QTest::newRow("hydrogen typed 1000") << 1 << "1000" << "Hydrogen" << hydrogen + "At 1000 K: gas";
+    QTest::newRow("mercury at start") << 80 << "" << "Mercury" << mercury + "At 298 K: liquid";
+    QTest::newRow("mercury typed 1000") << 80 << "1000" << "Mercury" << mercury + "At 1000 K: gas";
+    QTest::newRow("mercury typed 700") << 80 << "700" << "Mercury" << mercury + "At 700 K: gas";
+    QTest::newRow("meitnerium at start")
+        << 109 << "" << "Meitnerium" << meitnerium + "At 298 K: no data";
+    QTest::newRow("meitnerium typed 1000")
+        << 109 << "1000" << "Meitnerium" << meitnerium + "At 1000 K: no data";
+    QTest::newRow("iron at start") << 26 << "" << "Iron"
+                                   << "Iron, atomic number 26\nMelts at 1809 K, boils at 3136 K\n"
+                                      "At 298 K: solid";
+    QTest::newRow("carbon corrected to 6000")
+        << 6 << "9000" << "Carbon"
+        << "Carbon, atomic number 6\nTurns to gas at 4240 K\nAt 6000 K: gas";
+    QTest::newRow("berkelium")
+        << 97 << "42" << "Berkelium"
+        << "Berkelium, atomic number 97\nMelting and boiling points: no data\nAt 42 K: no data";
   }
   void CellsDescribeThemselvesAtTheTemperatureInForce() {
     QFETCH(int, z);
     QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
     QTest::keyClicks(fixture_.Text(), typed);
-    const auto t = std::int16_t(fixture_.Shown().toInt());
-    const QString expected = QString::fromStdString(ElementSummary(ElementRow(z), t));
     FormLabel* cell = fixture_.Cell(z);
+    QCOMPARE(ToolTip(cell), expected);
     QCOMPARE(cell->SpokenDescription(), expected);
     QCOMPARE(Accessible(cell, QAccessible::Description), expected);
-    QCOMPARE(Accessible(cell, QAccessible::Name), QString::fromUtf8(ElementRow(z).name.data()).left(
-                                                      int(ElementRow(z).name.size())));
+    QCOMPARE(Accessible(cell, QAccessible::Name), name);
     QCOMPARE(QAccessible::queryAccessibleInterface(cell)->role(), QAccessible::StaticText);
+  }
+
+  // QApplication switches the process to the user's locale; a decimal comma there must not
+  // reach the texts, which write numbers as the text box reads them.
+  void CellsWriteTheFullStopUnderADecimalCommaLocale() {
+    const DecimalCommaLocale locale;
+    QVERIFY2(locale.name() != nullptr, "no locale with a decimal comma could be set (LOCPATH?)");
+    const QString expected = "Hydrogen, atomic number 1\nMelts at 13.81 K, boils at 20.28 K\n"
+                             "At 298 K: gas";
+    QCOMPARE(ToolTip(fixture_.Cell(1)), expected);
+    QCOMPARE(Accessible(fixture_.Cell(1), QAccessible::Description), expected);
   }
 
   void TemperatureControlsHaveSpokenNames() {
