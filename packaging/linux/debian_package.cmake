@@ -11,6 +11,26 @@ include(GNUInstallDirs)
 set(velmora_linux_dir ${CMAKE_CURRENT_LIST_DIR})
 set(velmora_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/velmora)  # the package's name, not the project's
 
+# The changelog, the newest release of the metainfo and the manual page's header are written by
+# hand for each release: a version that was not brought up to date stops the configure here.
+file(STRINGS ${velmora_linux_dir}/changelog velmora_changelog_top LIMIT_COUNT 1)
+file(STRINGS ${velmora_linux_dir}/org.velmora.Velmora.metainfo.xml velmora_newest_release
+     REGEX "<release " LIMIT_COUNT 1)
+file(STRINGS ${velmora_linux_dir}/velmora.1 velmora_man_header REGEX "^\\.TH " LIMIT_COUNT 1)
+foreach(check IN ITEMS "changelog|${velmora_changelog_top}|(${PROJECT_VERSION})"
+                       "metainfo|${velmora_newest_release}|version=\"${PROJECT_VERSION}\""
+                       "manual page|${velmora_man_header}|\"Velmora ${VELMORA_VERSION_TEXT}\"")
+  string(REPLACE "|" ";" check "${check}")
+  list(GET check 0 what)
+  list(GET check 1 line)
+  list(GET check 2 wanted)
+  string(FIND "${line}" "${wanted}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "packaging/linux: the ${what} does not name version ${PROJECT_VERSION} "
+                        "(wants ${wanted}; has: ${line})")
+  endif()
+endforeach()
+
 # The changelog, compressed without a time stamp so that a rebuild gives the same bytes.
 find_program(VELMORA_GZIP gzip REQUIRED)
 set(velmora_changelog ${CMAKE_BINARY_DIR}/debian/changelog)
