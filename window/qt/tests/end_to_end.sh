@@ -43,7 +43,12 @@ app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
 [ -n "$window" ] || { echo "end_to_end: no window"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y: the client area's top-left (no WM)
-sleep 0.5
+
+# The colours of the three states. Solid is the palette's ButtonText: on this bare Xvfb (no desktop
+# theme) Qt's own Fusion palette, black; the grey of elements without data (#BEBEBE) is not it.
+solid_colour='#000000'
+liquid_colour='#0000FF'
+gas_colour='#FF0000'
 
 # Pixel places at 96 dpi (the layout in twips / 15).
 cell_box() {  # the inside of a cell, without its border: "WxH+X+Y" in screen pixels
@@ -53,22 +58,39 @@ cell_box() {  # the inside of a cell, without its border: "WxH+X+Y" in screen pi
 count_colour() {  # pixels of exactly that colour inside a cell of the last screenshot
   convert "$shot" -crop "$(cell_box "$1" "$2")" +repage txt:- | grep -ci "$3" || true
 }
-expect_cell() {  # name column top_twips state(solid|liquid|gas)
-  local red blue
-  red=$(count_colour "$2" "$3" '#FF0000')
-  blue=$(count_colour "$2" "$3" '#0000FF')
-  local state=solid
-  [ "$red" -gt 20 ] && state=gas
-  [ "$blue" -gt 20 ] && state=liquid
-  if [ "$state" != "$4" ]; then
-    echo "end_to_end: $1 shows $state, expected $4 ($shot)"
-    exit 1
+cell_state() {  # column top_twips: the state whose colour, and only it, draws the cell's symbol
+  local solid liquid gas
+  solid=$(count_colour "$1" "$2" "$solid_colour")
+  liquid=$(count_colour "$1" "$2" "$liquid_colour")
+  gas=$(count_colour "$1" "$2" "$gas_colour")
+  if [ "$solid" -gt 20 ] && [ "$liquid" -eq 0 ] && [ "$gas" -eq 0 ]; then echo solid
+  elif [ "$liquid" -gt 20 ] && [ "$solid" -eq 0 ] && [ "$gas" -eq 0 ]; then echo liquid
+  elif [ "$gas" -gt 20 ] && [ "$solid" -eq 0 ] && [ "$liquid" -eq 0 ]; then echo gas
+  else echo "unclear (solid $solid, liquid $liquid, gas $gas pixels)"
   fi
 }
-snap() {
-  shot="$work/$1.png"
-  sleep 0.5
-  timeout 10 import -window root "$shot"
+# expect_cells shot-name "symbol column top_twips state" ...: takes screenshots until every cell
+# shows its state, for up to 10 s on a slow machine; then fails naming the cells that do not.
+expect_cells() {
+  local name=$1 expectation symbol column top state shown wrong
+  shift
+  shot="$work/$name.png"
+  local deadline=$((SECONDS + 10))
+  while :; do
+    timeout 10 import -window root "$shot"
+    wrong=""
+    for expectation in "$@"; do
+      read -r symbol column top state <<<"$expectation"
+      shown=$(cell_state "$column" "$top")
+      [ "$shown" = "$state" ] || wrong+=" $symbol shows $shown, expected $state;"
+    done
+    [ -z "$wrong" ] && return 0
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "end_to_end: $name:$wrong ($shot)"
+      exit 1
+    fi
+    sleep 0.2
+  done
 }
 scroll_y=$((Y + (5040 + 127) / 15))
 bar_left=$((X + 240 / 15))
@@ -85,25 +107,20 @@ drag_to() {  # presses on the scroll box at from_x and drags it to to_x in small
 }
 
 # 1. Start: 298 K.
-snap start
-expect_cell Fe 8 1680 solid; expect_cell Br 17 1680 liquid; expect_cell H 1 240 gas
+expect_cells start "Fe 8 1680 solid" "Br 17 1680 liquid" "H 1 240 gas"
 
 # 2. Type 3000 into the text box.
 timeout 10 xdotool mousemove $((X + (1920 + 600) / 15)) $((Y + (720 + 180) / 15)) click 1
 timeout 10 xdotool type --delay 50 3000
-snap typed
-expect_cell Fe 8 1680 liquid; expect_cell Na 1 1200 gas; expect_cell W 6 2640 solid
-expect_cell C 14 720 solid
+expect_cells typed "Fe 8 1680 liquid" "Na 1 1200 gas" "W 6 2640 solid" "C 14 720 solid"
 
 # 3. The scroll box now sits at the middle (3000 of 0..6000); drag it past the right end.
 drag_to $(((bar_left + bar_right) / 2)) $((bar_right + 40))
-snap dragged-right
-expect_cell Fe 8 1680 gas; expect_cell W 6 2640 gas; expect_cell C 14 720 gas
+expect_cells dragged-right "Fe 8 1680 gas" "W 6 2640 gas" "C 14 720 gas"
 
 # 4. Drag it past the left end: 0 K, everything solid.
 drag_to $((bar_right - 30)) $(( bar_left > 10 ? bar_left - 10 : 0 ))
-snap dragged-left
-expect_cell H 1 240 solid; expect_cell Hg 12 2640 solid; expect_cell Fe 8 1680 solid
+expect_cells dragged-left "H 1 240 solid" "Hg 12 2640 solid" "Fe 8 1680 solid"
 
 kill -0 "$app_pid" || { echo "end_to_end: velmora ended"; exit 1; }
 echo "end_to_end: passed ($DISPLAY)"
