@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
-// The program's entry: makes the process aware of the screen's real pixels per inch, creates
-// Form1 (whose Load runs before it is shown), shows it and runs the message loop until the
-// window closes. Tab and Shift+Tab move the focus between `Scroll_T` and `Text_T` through the
-// dialog manager's keyboard handling. Nothing is read or saved.
+// The program's entry: creates Form1 (whose Load runs before it is shown), shows it and runs the
+// message loop until the window closes. Tab and Shift+Tab move the focus between `Scroll_T` and
+// `Text_T` through the dialog manager's keyboard handling. Nothing is read or saved.
+// The process is aware of the screen's real pixels per inch through the program's manifest
+// (velmora.manifest.in), which Windows applies before any of the program's code runs.
 #include <windows.h>
 
 #include <string>
@@ -28,7 +29,6 @@ HICON LoadProgramIcon(HINSTANCE instance, int size) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
-  SetProcessDPIAware();
   using velmora::win32::FormWindow;
   HICON icon = LoadProgramIcon(instance, GetSystemMetrics(SM_CXICON));
   HICON small_icon = LoadProgramIcon(instance, GetSystemMetrics(SM_CXSMICON));

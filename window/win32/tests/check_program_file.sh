@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: The Velmora developers
 # SPDX-License-Identifier: MIT
 # Reads velmora.exe back on Linux: a PE32 GUI program for the 386 (PE32+ x86-64 for the win64
-# build), importing no DLL beyond the system's, with the three icon images at 1, 4 and 4 bits and
-# the version record 2.0.0.1 / "2.00.0001" in the US English block 040904B0.
+# build), importing no DLL beyond the system's, with the three icon images at 1, 4 and 4 bits, the
+# application manifest (resource 1 of type 24) and the version record 2.0.0.1 / "2.00.0001" in
+# the US English block 040904B0.
 # Usage: check_program_file.sh velmora.exe win32|win64 [OBJDUMP]
 set -eu
 program=$1 arch=${2:-win32} objdump=${3:-objdump}
@@ -36,6 +37,13 @@ icons=$(icotool -l "$work/icon.ico" 2>/dev/null |
         tr '\n' ' ')
 [ "$icons" = "32x32x1 32x32x4 16x16x4 " ] || fail "icon images are '$icons'"
 echo "ok: icon images $icons"
+
+if wrestool -x --type=24 --name=1 --raw -o "$work/manifest.xml" "$program" &&
+   [ -s "$work/manifest.xml" ]; then
+  python3 "$here/read_manifest.py" "$work/manifest.xml" "$arch" || fail "manifest"
+else
+  fail "no manifest resource"
+fi
 
 wrestool -x --type=version --raw -o "$work/version.bin" "$program" || fail "no version resource"
 python3 "$here/read_version_record.py" "$work/version.bin" || fail "version record"
