@@ -118,8 +118,6 @@ constexpr std::array<ControlDescription, kControlCount> kControls = [] {
 
 }  // namespace
 
-TwipRect CellPlace(TableRow row, int column) { return PlaceCell(row, column); }
-
 std::span<const ControlDescription> WindowDescription() { return kControls; }
 
 const ControlDescription* FindControl(std::string_view name) {

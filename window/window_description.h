@@ -14,6 +14,7 @@
 
 #include "elements/element_table.h"
 #include "window/colour_value.h"
+#include "window/screen_units.h"
 
 namespace velmora {
 
@@ -83,7 +84,6 @@ inline constexpr std::string_view kFormName = "Form1";
 inline constexpr std::string_view kFormTitle = "Velmora";
 inline constexpr int kClientWidthTwips = 9165;
 inline constexpr int kClientHeightTwips = 5775;
-inline constexpr int kTwipsPerInch = 1440;
 
 inline constexpr FontDescription kElementCellFont{"Times New Roman", 1575, 700};
 inline constexpr FontDescription kReferenceCellFont{"Times New Roman", 900, 400};
@@ -91,18 +91,18 @@ inline constexpr FontDescription kReferenceCellFont{"Times New Roman", 900, 400}
 inline constexpr int kCellPitchTwips = 480;
 inline constexpr int kCellSizeTwips = 495;  // one pixel more than the pitch: neighbours share a line
 
-// The place of a cell in the drawn table: column 1..18 of one of its nine rows.
-TwipRect CellPlace(TableRow row, int column);
-
 // All 116 controls in creation order.
 std::span<const ControlDescription> WindowDescription();
 
 // The control of that name, or nullptr.
 const ControlDescription* FindControl(std::string_view name);
 
-// Twips to pixels at a screen's pixels per inch, rounded to the nearest pixel.
-constexpr int TwipsToPixels(int twips, int pixels_per_inch) {
-  return (twips * pixels_per_inch + kTwipsPerInch / 2) / kTwipsPerInch;
+// Where a control stands in pixels, at a screen's pixels per inch across and down.
+constexpr PixelPlace PlaceInPixels(const TwipRect& place, int pixels_per_inch_x,
+                                   int pixels_per_inch_y) {
+  return {TwipsToPixels(place.left, pixels_per_inch_x), TwipsToPixels(place.top, pixels_per_inch_y),
+          TwipsToPixels(place.right(), pixels_per_inch_x),
+          TwipsToPixels(place.bottom(), pixels_per_inch_y)};
 }
 
 }  // namespace velmora

@@ -34,10 +34,8 @@ QWidget* CreateScrollBar(const ControlDescription& description, QWidget* parent)
 }  // namespace
 
 QRect PixelRect(const TwipRect& place, int pixels_per_inch) {
-  const int left = TwipsToPixels(place.left, pixels_per_inch);
-  const int top = TwipsToPixels(place.top, pixels_per_inch);
-  return QRect(left, top, TwipsToPixels(place.right(), pixels_per_inch) - left,
-               TwipsToPixels(place.bottom(), pixels_per_inch) - top);
+  const PixelPlace pixels = PlaceInPixels(place, pixels_per_inch, pixels_per_inch);
+  return QRect(pixels.left, pixels.top, pixels.width(), pixels.height());
 }
 
 QWidget* CreateControl(const ControlDescription& description, int pixels_per_inch,

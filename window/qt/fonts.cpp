@@ -7,8 +7,6 @@
 namespace velmora::qt {
 namespace {
 
-constexpr int kCentipointsPerInch = 7200;
-
 const FontDescription& DescriptionOf(FontRole role) {
   switch (role) {
     case FontRole::ElementCell: return kElementCellFont;
@@ -24,9 +22,7 @@ QFont FontFor(FontRole role, int pixels_per_inch) {
   const FontDescription& description = DescriptionOf(role);
   QFont font(QString::fromUtf8(description.face.data(),
                                static_cast<qsizetype>(description.face.size())));
-  // Rounded to whole pixels the way the twips are: 15.75 pt is 21 px and 9 pt 12 px at 96 dpi.
-  font.setPixelSize((description.size_centipoints * pixels_per_inch + kCentipointsPerInch / 2) /
-                    kCentipointsPerInch);
+  font.setPixelSize(FontPixelSize(description.size_centipoints, pixels_per_inch));
   font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
   font.setItalic(false);
   font.setUnderline(false);

@@ -57,8 +57,8 @@ ScreenResolution ResolutionOf(HWND window) {
 }
 
 RECT PixelRect(const TwipRect& place, ScreenResolution resolution) {
-  return {TwipsToPixels(place.left, resolution.x), TwipsToPixels(place.top, resolution.y),
-          TwipsToPixels(place.right(), resolution.x), TwipsToPixels(place.bottom(), resolution.y)};
+  const PixelPlace pixels = PlaceInPixels(place, resolution.x, resolution.y);
+  return {pixels.left, pixels.top, pixels.right, pixels.bottom};
 }
 
 bool CreateControls(HWND parent, const WindowFonts& fonts, ScreenResolution resolution,

@@ -7,21 +7,16 @@
 namespace velmora::win32 {
 namespace {
 
-constexpr int kCentipointsPerInch = 7200;
-
+// A negative height asks for the character height (the em) rather than the cell height.
 HFONT MakeFont(const FontDescription& font, int pixels_per_inch_y) {
   const std::wstring face = Widen(font.face);
-  return CreateFontW(WindowFonts::HeightFor(font.size_centipoints, pixels_per_inch_y), 0, 0, 0,
+  return CreateFontW(-FontPixelSize(font.size_centipoints, pixels_per_inch_y), 0, 0, 0,
                      font.weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                      face.c_str());
 }
 
 }  // namespace
-
-int WindowFonts::HeightFor(int size_centipoints, int pixels_per_inch_y) {
-  return -MulDiv(size_centipoints, pixels_per_inch_y, kCentipointsPerInch);
-}
 
 WindowFonts::WindowFonts(int pixels_per_inch_y)
     : dialog_(MakeFont(kDialogFont, pixels_per_inch_y)),

@@ -23,9 +23,6 @@ class WindowFonts {
 
   HFONT For(FontRole role) const;
 
-  // The character height (negative lfHeight) of a font of that size at that resolution.
-  static int HeightFor(int size_centipoints, int pixels_per_inch_y);
-
  private:
   HFONT dialog_ = nullptr;
   HFONT element_cell_ = nullptr;
