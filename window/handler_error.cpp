@@ -28,6 +28,6 @@ const char* AccessStatusText(AccessStatus status) {
 
 ControlAccessError::ControlAccessError(std::string_view control, std::string_view property,
                                        AccessStatus status)
-    : HandlerError(AccessMessage(control, property, status)), status_(status) {}
+    : HandlerError(AccessMessage(control, property, status)) {}
 
 }  // namespace velmora

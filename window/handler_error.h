@@ -21,11 +21,6 @@ class HandlerError : public std::runtime_error {
 class ControlAccessError : public HandlerError {
  public:
   ControlAccessError(std::string_view control, std::string_view property, AccessStatus status);
-
-  AccessStatus status() const { return status_; }
-
- private:
-  AccessStatus status_;
 };
 
 // A value conversion whose result does not fit its type: a number beyond the range of a double,

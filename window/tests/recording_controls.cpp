@@ -69,10 +69,12 @@ AccessStatus RecordingControls::SetText(std::string_view control, std::string_vi
   ControlState* state = Find(control, ControlKind::TextBox, status);
   if (state == nullptr || state->text == text) return status;
   state->text = text;
+  // A nested Change's error goes no further, as in a window without a dispatcher: the outer
+  // handler goes on.
   if (route_change_) {
     route_change_();
-  } else if (auto message = RaiseFormEvent(FormEvent::Text_T_Change, *this)) {
-    nested_messages_.push_back(*message);
+  } else {
+    RaiseFormEvent(FormEvent::Text_T_Change, *this);
   }
   return status;
 }

@@ -65,8 +65,6 @@ class RecordingControls : public ControlServices {
   void ClearLog() { log_.clear(); }
 
   const std::vector<Access>& log() const { return log_; }
-  // Messages of the Change events raised inside text writes.
-  const std::vector<std::string>& nested_messages() const { return nested_messages_; }
   const ControlState& State(std::string_view control) const;
   std::string Text() const { return State("Text_T").text; }
   std::int16_t Value() const { return State("Scroll_T").value; }
@@ -81,7 +79,6 @@ class RecordingControls : public ControlServices {
 
   std::map<std::string, ControlState, std::less<>> controls_;
   std::vector<Access> log_;
-  std::vector<std::string> nested_messages_;
   std::function<void()> route_change_;
   std::size_t accesses_until_failure_ = 0;  // 0: none planned
   AccessStatus planned_failure_ = AccessStatus::Failed;
