@@ -53,22 +53,83 @@ TEST(WindowDescription, CreatesControlsInTheStackingOrder) {
   for (const auto& e : expected) EXPECT_EQ(order.at(e.index), e.name) << "at " << e.index;
 }
 
+// Every control's place and size in twips, as the window is drawn: the input area, the scroll
+// bar, the notice, the two reference cells and the 109 element cells by atomic number.
 TEST(WindowDescription, PlacesCellsAtTheirListedPositions) {
-  const struct { std::string_view name; int left; int top; } cases[] = {
-      {"Label_001_H", 240, 240},     {"Label_002_He", 8400, 240},   {"Label_005_B", 6000, 720},
-      {"Label_013_Al", 6000, 1200},  {"Label_026_Fe", 3600, 1680},  {"Label_039_Y", 1200, 2160},
-      {"Label_056_Ba", 720, 2640},   {"Label_057_La", 1680, 3960},  {"Label_071_Lu", 8400, 3960},
-      {"Label_072_Hf", 1680, 2640},  {"Label_086_Rn", 8400, 2640},  {"Label_087_Fr", 240, 3120},
-      {"Label_089_Ac", 1680, 4440},  {"Label_103_Lr", 8400, 4440},  {"Label_109_Mt", 4080, 3120},
-      {"Label_LanthanideReference", 1200, 2640}, {"Label_ActinideReference", 1200, 3120},
+  const struct { std::string_view name; int left; int top; int width; int height; } places[] = {
+      {"Text_T", 1920, 720, 1335, 375},
+      {"Scroll_T", 240, 5040, 8655, 255},
+      {"Label2", 1920, 240, 3015, 375},
+      {"Label1", 240, 5400, 2655, 255},
+      {"Label_T", 3600, 720, 1335, 375},
+      {"Label_ActinideReference", 1200, 3120, 495, 495},
+      {"Label_LanthanideReference", 1200, 2640, 495, 495},
+      {"Label_001_H", 240, 240, 495, 495},      {"Label_002_He", 8400, 240, 495, 495},
+      {"Label_003_Li", 240, 720, 495, 495},     {"Label_004_Be", 720, 720, 495, 495},
+      {"Label_005_B", 6000, 720, 495, 495},     {"Label_006_C", 6480, 720, 495, 495},
+      {"Label_007_N", 6960, 720, 495, 495},     {"Label_008_O", 7440, 720, 495, 495},
+      {"Label_009_F", 7920, 720, 495, 495},     {"Label_010_Ne", 8400, 720, 495, 495},
+      {"Label_011_Na", 240, 1200, 495, 495},    {"Label_012_Mg", 720, 1200, 495, 495},
+      {"Label_013_Al", 6000, 1200, 495, 495},   {"Label_014_Si", 6480, 1200, 495, 495},
+      {"Label_015_P", 6960, 1200, 495, 495},    {"Label_016_S", 7440, 1200, 495, 495},
+      {"Label_017_Cl", 7920, 1200, 495, 495},   {"Label_018_Ar", 8400, 1200, 495, 495},
+      {"Label_019_K", 240, 1680, 495, 495},     {"Label_020_Ca", 720, 1680, 495, 495},
+      {"Label_021_Sc", 1200, 1680, 495, 495},   {"Label_022_Ti", 1680, 1680, 495, 495},
+      {"Label_023_V", 2160, 1680, 495, 495},    {"Label_024_Cr", 2640, 1680, 495, 495},
+      {"Label_025_Mn", 3120, 1680, 495, 495},   {"Label_026_Fe", 3600, 1680, 495, 495},
+      {"Label_027_Co", 4080, 1680, 495, 495},   {"Label_028_Ni", 4560, 1680, 495, 495},
+      {"Label_029_Cu", 5040, 1680, 495, 495},   {"Label_030_Zn", 5520, 1680, 495, 495},
+      {"Label_031_Ga", 6000, 1680, 495, 495},   {"Label_032_Ge", 6480, 1680, 495, 495},
+      {"Label_033_As", 6960, 1680, 495, 495},   {"Label_034_Se", 7440, 1680, 495, 495},
+      {"Label_035_Br", 7920, 1680, 495, 495},   {"Label_036_Kr", 8400, 1680, 495, 495},
+      {"Label_037_Rb", 240, 2160, 495, 495},    {"Label_038_Sr", 720, 2160, 495, 495},
+      {"Label_039_Y", 1200, 2160, 495, 495},    {"Label_040_Zr", 1680, 2160, 495, 495},
+      {"Label_041_Nb", 2160, 2160, 495, 495},   {"Label_042_Mo", 2640, 2160, 495, 495},
+      {"Label_043_Tc", 3120, 2160, 495, 495},   {"Label_044_Ru", 3600, 2160, 495, 495},
+      {"Label_045_Rh", 4080, 2160, 495, 495},   {"Label_046_Pd", 4560, 2160, 495, 495},
+      {"Label_047_Ag", 5040, 2160, 495, 495},   {"Label_048_Cd", 5520, 2160, 495, 495},
+      {"Label_049_In", 6000, 2160, 495, 495},   {"Label_050_Sn", 6480, 2160, 495, 495},
+      {"Label_051_Sb", 6960, 2160, 495, 495},   {"Label_052_Te", 7440, 2160, 495, 495},
+      {"Label_053_I", 7920, 2160, 495, 495},    {"Label_054_Xe", 8400, 2160, 495, 495},
+      {"Label_055_Cs", 240, 2640, 495, 495},    {"Label_056_Ba", 720, 2640, 495, 495},
+      {"Label_057_La", 1680, 3960, 495, 495},   {"Label_058_Ce", 2160, 3960, 495, 495},
+      {"Label_059_Pr", 2640, 3960, 495, 495},   {"Label_060_Nd", 3120, 3960, 495, 495},
+      {"Label_061_Pm", 3600, 3960, 495, 495},   {"Label_062_Sm", 4080, 3960, 495, 495},
+      {"Label_063_Eu", 4560, 3960, 495, 495},   {"Label_064_Gd", 5040, 3960, 495, 495},
+      {"Label_065_Tb", 5520, 3960, 495, 495},   {"Label_066_Dy", 6000, 3960, 495, 495},
+      {"Label_067_Ho", 6480, 3960, 495, 495},   {"Label_068_Er", 6960, 3960, 495, 495},
+      {"Label_069_Tm", 7440, 3960, 495, 495},   {"Label_070_Yb", 7920, 3960, 495, 495},
+      {"Label_071_Lu", 8400, 3960, 495, 495},   {"Label_072_Hf", 1680, 2640, 495, 495},
+      {"Label_073_Ta", 2160, 2640, 495, 495},   {"Label_074_W", 2640, 2640, 495, 495},
+      {"Label_075_Re", 3120, 2640, 495, 495},   {"Label_076_Os", 3600, 2640, 495, 495},
+      {"Label_077_Ir", 4080, 2640, 495, 495},   {"Label_078_Pt", 4560, 2640, 495, 495},
+      {"Label_079_Au", 5040, 2640, 495, 495},   {"Label_080_Hg", 5520, 2640, 495, 495},
+      {"Label_081_Tl", 6000, 2640, 495, 495},   {"Label_082_Pb", 6480, 2640, 495, 495},
+      {"Label_083_Bi", 6960, 2640, 495, 495},   {"Label_084_Po", 7440, 2640, 495, 495},
+      {"Label_085_At", 7920, 2640, 495, 495},   {"Label_086_Rn", 8400, 2640, 495, 495},
+      {"Label_087_Fr", 240, 3120, 495, 495},    {"Label_088_Ra", 720, 3120, 495, 495},
+      {"Label_089_Ac", 1680, 4440, 495, 495},   {"Label_090_Th", 2160, 4440, 495, 495},
+      {"Label_091_Pa", 2640, 4440, 495, 495},   {"Label_092_U", 3120, 4440, 495, 495},
+      {"Label_093_Np", 3600, 4440, 495, 495},   {"Label_094_Pu", 4080, 4440, 495, 495},
+      {"Label_095_Am", 4560, 4440, 495, 495},   {"Label_096_Cm", 5040, 4440, 495, 495},
+      {"Label_097_Bk", 5520, 4440, 495, 495},   {"Label_098_Cf", 6000, 4440, 495, 495},
+      {"Label_099_Es", 6480, 4440, 495, 495},   {"Label_100_Fm", 6960, 4440, 495, 495},
+      {"Label_101_Md", 7440, 4440, 495, 495},   {"Label_102_No", 7920, 4440, 495, 495},
+      {"Label_103_Lr", 8400, 4440, 495, 495},   {"Label_104_Rf", 1680, 3120, 495, 495},
+      {"Label_105_Db", 2160, 3120, 495, 495},   {"Label_106_Sg", 2640, 3120, 495, 495},
+      {"Label_107_Bh", 3120, 3120, 495, 495},   {"Label_108_Hs", 3600, 3120, 495, 495},
+      {"Label_109_Mt", 4080, 3120, 495, 495},
   };
-  for (const auto& c : cases) {
-    const TwipRect place = Control(c.name).place;
-    EXPECT_EQ(place.left, c.left) << c.name;
-    EXPECT_EQ(place.top, c.top) << c.name;
-    EXPECT_EQ(place.width, 495) << c.name;
-    EXPECT_EQ(place.height, 495) << c.name;
+  std::set<std::string_view> listed;
+  for (const auto& p : places) {
+    listed.insert(p.name);
+    const TwipRect place = Control(p.name).place;
+    EXPECT_EQ(place.left, p.left) << p.name;
+    EXPECT_EQ(place.top, p.top) << p.name;
+    EXPECT_EQ(place.width, p.width) << p.name;
+    EXPECT_EQ(place.height, p.height) << p.name;
   }
+  EXPECT_EQ(listed.size(), WindowDescription().size());
 }
 
 TEST(WindowDescription, NeighbouringCellsShareExactlyOnePixelLine) {
