@@ -39,11 +39,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   if (!window) return 1;
   form.Show(show_command);
 
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  // This loop decides when the program ends: once Form1 is gone (the user closed it), or on a
+  // quit request from outside. The window itself asks for no quit when it is destroyed.
+  MSG message{};
+  while (IsWindow(window)) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);
+    if (got < 0) return 1;
     if (IsDialogMessageW(window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  return 0;
 }
