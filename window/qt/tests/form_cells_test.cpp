@@ -5,6 +5,7 @@
 // system colours follow a change of the palette.
 #include <QAccessible>
 #include <QApplication>
+#include <QMap>
 #include <QSet>
 #include <QTest>
 #include <QToolTip>
@@ -130,6 +131,54 @@ class FormCellsTest : public QObject {
         changed.insert(fixture_.Cell(row.atomic_number));
     }
     QCOMPARE(recorder.painted, changed);
+  }
+
+  // Pixels of exactly that colour inside a cell, its border left out.
+  static int CountColour(QWidget* cell, const QColor& colour) {
+    const QImage shot = cell->grab().toImage();
+    int count = 0;
+    for (int y = 1; y < shot.height() - 1; ++y)
+      for (int x = 1; x < shot.width() - 1; ++x) count += shot.pixelColor(x, y) == colour;
+    return count;
+  }
+
+  // Each state colour that refers to the desktop comes from its own palette role: solid from
+  // ButtonText, no data (97 to 109) from the disabled Text. With every role that could be taken
+  // for another given a colour of its own, a cell shows its role's colour and no other.
+  void SystemStateColoursComeFromTheirOwnPaletteRoles_data() {
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("role");
+    QTest::newRow("berkelium, no data") << 97 << "grey text";
+    QTest::newRow("meitnerium, no data") << 109 << "grey text";
+    QTest::newRow("iron, solid") << 26 << "button text";
+  }
+  void SystemStateColoursComeFromTheirOwnPaletteRoles() {
+    QFETCH(int, z);
+    QFETCH(QString, role);
+    const QPalette original = QApplication::palette();
+    QPalette themed = original;
+    const QMap<QString, QColor> colours = {{"button text", QColor(0, 128, 0)},
+                                           {"grey text", QColor(128, 0, 128)},
+                                           {"text", QColor(160, 96, 0)},
+                                           {"window text", QColor(0, 96, 160)}};
+    themed.setColor(QPalette::ButtonText, colours["button text"]);
+    themed.setColor(QPalette::Disabled, QPalette::Text, colours["grey text"]);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      themed.setColor(group, QPalette::Text, colours["text"]);
+      themed.setColor(group, QPalette::WindowText, colours["window text"]);
+    }
+    themed.setColor(QPalette::Disabled, QPalette::ButtonText, colours["window text"]);
+    themed.setColor(QPalette::Disabled, QPalette::WindowText, colours["window text"]);
+    QApplication::setPalette(themed);
+    QCoreApplication::processEvents();
+    QMap<QString, int> counts;
+    for (auto colour = colours.begin(); colour != colours.end(); ++colour)
+      counts[colour.key()] = CountColour(fixture_.Cell(z), colour.value());
+    QApplication::setPalette(original);
+    for (auto count = counts.begin(); count != counts.end(); ++count) {
+      if (count.key() == role) QVERIFY2(count.value() > 20, qPrintable(count.key()));
+      else QVERIFY2(count.value() == 0, qPrintable(count.key()));
+    }
   }
 
   void SystemColoursFollowThePalette() {
