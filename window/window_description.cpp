@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/window_description.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -115,6 +116,11 @@ constexpr std::array<ControlDescription, kControlCount> kControls = [] {
   if (next != kControlCount) throw "every control is placed exactly once";
   return controls;
 }();
+
+// Windows paint backgrounds with the desktop's own brushes, which only exist for system colours.
+static_assert(std::ranges::all_of(kControls, [](const ControlDescription& control) {
+  return IsSystemColourReference(control.back_colour);
+}), "every background is a system colour");
 
 }  // namespace
 

@@ -9,18 +9,8 @@ COLORREF ToColorRef(ColourValue colour) {
   return static_cast<COLORREF>(colour);
 }
 
-HBRUSH BrushCache::Get(ColourValue colour) {
-  if (IsSystemColourReference(colour)) return GetSysColorBrush(SystemColourIndex(colour));
-  auto found = solid_brushes_.find(colour);
-  if (found != solid_brushes_.end()) return found->second;
-  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));
-  solid_brushes_.emplace(colour, brush);
-  return brush;
-}
-
-void BrushCache::Clear() {
-  for (auto& [colour, brush] : solid_brushes_) DeleteObject(brush);
-  solid_brushes_.clear();
+HBRUSH BackgroundBrush(ColourValue back_colour) {
+  return GetSysColorBrush(SystemColourIndex(back_colour));
 }
 
 }  // namespace velmora::win32

@@ -117,7 +117,7 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
   if (!found) return 0;
   SetTextColor(dc, ToColorRef(found->fore_colour));
   SetBkColor(dc, ToColorRef(found->description->back_colour));
-  return reinterpret_cast<LRESULT>(brushes_.Get(found->description->back_colour));
+  return reinterpret_cast<LRESULT>(BackgroundBrush(found->description->back_colour));
 }
 
 void FormWindow::OnHorizontalScroll(int code, HWND bar) {
@@ -155,10 +155,8 @@ LRESULT FormWindow::OnNotify(NMHDR& notification) {
 }
 
 void FormWindow::OnDestroy() {
-  brushes_.Clear();
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   window_ = nullptr;
-  PostQuitMessage(0);
 }
 
 void FormWindow::Finish(std::optional<EventEnd> end) {

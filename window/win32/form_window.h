@@ -73,7 +73,6 @@ class FormWindow {
   Win32Controls controls_;
   HWND focus_when_inactive_ = nullptr;
   std::unique_ptr<WindowFonts> fonts_;
-  BrushCache brushes_;
   ElementTooltips tooltips_;
   FormDispatcher dispatcher_{controls_};
   std::deque<std::string> unshown_errors_;  // one posted kShowError message each
