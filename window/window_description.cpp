@@ -122,9 +122,43 @@ static_assert(std::ranges::all_of(kControls, [](const ControlDescription& contro
   return IsSystemColourReference(control.back_colour);
 }), "every background is a system colour");
 
+// Read before the table and after it; every other control is a cell, read by its place.
+constexpr std::string_view kReadBeforeTable[] = {"Label1", "Text_T", "Label_T", "Scroll_T"};
+constexpr std::string_view kReadAfterTable[] = {"Label2"};
+
+constexpr bool Listed(std::span<const std::string_view> names, std::string_view name) {
+  return std::ranges::find(names, name) != names.end();
+}
+
+constexpr std::array<std::string_view, kControlCount> kReadingOrder = [] {
+  std::array<std::string_view, kControlCount> order{};
+  std::size_t next = 0;
+  for (std::string_view name : kReadBeforeTable) order[next++] = name;
+  std::array<const ControlDescription*, kControlCount> cells{};
+  std::size_t cell_count = 0;
+  for (const ControlDescription& control : kControls) {
+    if (!Listed(kReadBeforeTable, control.name) && !Listed(kReadAfterTable, control.name)) {
+      cells[cell_count++] = &control;
+    }
+  }
+  // Row by row from the top; within a row from the left.
+  std::sort(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(cell_count),
+            [](const ControlDescription* a, const ControlDescription* b) {
+              return a->place.top != b->place.top ? a->place.top < b->place.top
+                                                  : a->place.left < b->place.left;
+            });
+  for (std::size_t i = 0; i < cell_count; ++i) order[next++] = cells[i]->name;
+  for (std::string_view name : kReadAfterTable) order[next++] = name;
+  // A name read first or last that no control has would push a cell out of the list.
+  if (next != kControlCount) throw "every control is read exactly once";
+  return order;
+}();
+
 }  // namespace
 
 std::span<const ControlDescription> WindowDescription() { return kControls; }
+
+std::span<const std::string_view> ReadingOrder() { return kReadingOrder; }
 
 const ControlDescription* FindControl(std::string_view name) {
   for (const ControlDescription& control : kControls) {

@@ -132,6 +132,41 @@ TEST(WindowDescription, PlacesCellsAtTheirListedPositions) {
   EXPECT_EQ(listed.size(), WindowDescription().size());
 }
 
+// The order a screen reader meets the controls in, whatever order they were created in.
+TEST(WindowDescription, ReadingOrderIsInputAreaThenTableRowByRowThenTheScaleCaption) {
+  const std::vector<std::string_view> expected = {
+      "Label1", "Text_T", "Label_T", "Scroll_T",
+      "Label_001_H", "Label_002_He",
+      "Label_003_Li", "Label_004_Be", "Label_005_B", "Label_006_C", "Label_007_N", "Label_008_O",
+      "Label_009_F", "Label_010_Ne",
+      "Label_011_Na", "Label_012_Mg", "Label_013_Al", "Label_014_Si", "Label_015_P", "Label_016_S",
+      "Label_017_Cl", "Label_018_Ar",
+      "Label_019_K", "Label_020_Ca", "Label_021_Sc", "Label_022_Ti", "Label_023_V", "Label_024_Cr",
+      "Label_025_Mn", "Label_026_Fe", "Label_027_Co", "Label_028_Ni", "Label_029_Cu",
+      "Label_030_Zn", "Label_031_Ga", "Label_032_Ge", "Label_033_As", "Label_034_Se",
+      "Label_035_Br", "Label_036_Kr",
+      "Label_037_Rb", "Label_038_Sr", "Label_039_Y", "Label_040_Zr", "Label_041_Nb", "Label_042_Mo",
+      "Label_043_Tc", "Label_044_Ru", "Label_045_Rh", "Label_046_Pd", "Label_047_Ag",
+      "Label_048_Cd", "Label_049_In", "Label_050_Sn", "Label_051_Sb", "Label_052_Te", "Label_053_I",
+      "Label_054_Xe",
+      "Label_055_Cs", "Label_056_Ba", "Label_LanthanideReference", "Label_072_Hf", "Label_073_Ta",
+      "Label_074_W", "Label_075_Re", "Label_076_Os", "Label_077_Ir", "Label_078_Pt", "Label_079_Au",
+      "Label_080_Hg", "Label_081_Tl", "Label_082_Pb", "Label_083_Bi", "Label_084_Po",
+      "Label_085_At", "Label_086_Rn",
+      "Label_087_Fr", "Label_088_Ra", "Label_ActinideReference", "Label_104_Rf", "Label_105_Db",
+      "Label_106_Sg", "Label_107_Bh", "Label_108_Hs", "Label_109_Mt",
+      "Label_057_La", "Label_058_Ce", "Label_059_Pr", "Label_060_Nd", "Label_061_Pm",
+      "Label_062_Sm", "Label_063_Eu", "Label_064_Gd", "Label_065_Tb", "Label_066_Dy",
+      "Label_067_Ho", "Label_068_Er", "Label_069_Tm", "Label_070_Yb", "Label_071_Lu",
+      "Label_089_Ac", "Label_090_Th", "Label_091_Pa", "Label_092_U", "Label_093_Np", "Label_094_Pu",
+      "Label_095_Am", "Label_096_Cm", "Label_097_Bk", "Label_098_Cf", "Label_099_Es",
+      "Label_100_Fm", "Label_101_Md", "Label_102_No", "Label_103_Lr",
+      "Label2",
+  };
+  const auto order = ReadingOrder();
+  EXPECT_EQ(std::vector<std::string_view>(order.begin(), order.end()), expected);
+}
+
 TEST(WindowDescription, NeighbouringCellsShareExactlyOnePixelLine) {
   std::vector<TwipRect> cells;
   for (const ControlDescription& control : WindowDescription()) {
