@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "window/qt/form_accessibility.h"
 #include "window/qt/label_accessibility.h"
 
 namespace velmora::qt {
@@ -24,6 +25,7 @@ void SetUpApplication(QApplication& application) {
   application.setWindowIcon(icon);
 
   QAccessible::installFactory(&FormLabelAccessibleFactory);
+  QAccessible::installFactory(&FormAccessibleFactory);
 }
 
 }  // namespace velmora::qt

@@ -3,6 +3,7 @@
 #include "window/qt/temperature_scroll_bar.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace velmora::qt {
 
@@ -18,6 +19,12 @@ bool TemperatureScrollBar::event(QEvent* event) {
   const bool handled = QScrollBar::event(event);
   if (value() != before && on_user_move_) on_user_move_(value());
   return handled;
+}
+
+void TemperatureScrollBar::MoveByUser(int position) {
+  position = std::clamp(position, minimum(), maximum());
+  setValue(position);
+  if (on_user_move_) on_user_move_(position);
 }
 
 void TemperatureScrollBar::keyPressEvent(QKeyEvent* event) {
