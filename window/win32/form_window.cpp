@@ -15,6 +15,13 @@ constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Posted when an event ended with an error: shows the oldest error not yet shown.
 constexpr UINT kShowError = WM_APP + 1;
 
+// A WM_SETTINGCHANGE that changes the colours controls are painted in.
+bool ChangesColours(WPARAM setting, LPARAM area) {
+  if (setting == SPI_SETHIGHCONTRAST) return true;
+  const auto* name = reinterpret_cast<const wchar_t*>(area);
+  return name && lstrcmpW(name, L"ImmersiveColorSet") == 0;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(ErrorReporter report_error) : report_error_(std::move(report_error)) {}
@@ -33,7 +40,8 @@ bool FormWindow::RegisterWindowClass(HINSTANCE instance, HICON icon, HICON small
   window_class.hIcon = icon;
   window_class.hIconSm = small_icon;
   window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  // The colour's index, not a brush: the background follows a change of the system's colours.
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   window_class.lpszClassName = kWindowClass;
   return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -84,6 +92,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_HSCROLL:
       OnHorizontalScroll(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
       return 0;
+    case WM_SYSCOLORCHANGE:
+      OnSystemColoursChanged();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (ChangesColours(wparam, lparam)) OnSystemColoursChanged();
+      return DefWindowProcW(window_, message, wparam, lparam);
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
@@ -129,6 +143,12 @@ void FormWindow::OnHorizontalScroll(int code, HWND bar) {
       ScrollTarget(code, static_cast<std::int16_t>(info.nPos), info.nTrackPos,
                    found->description->scroll);
   if (target) Finish(dispatcher_.UserMovedBar(*target));
+}
+
+void FormWindow::OnSystemColoursChanged() {
+  // Common controls learn of new colours only from their parent.
+  if (tooltips_.window()) SendMessageW(tooltips_.window(), WM_SYSCOLORCHANGE, 0, 0);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void FormWindow::OnActivate(bool active) {

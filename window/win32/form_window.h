@@ -9,7 +9,9 @@
 // An error that an event ends with goes to the error reporter (a message box in the program)
 // through a message posted to the window, so that it opens once the native notification, the
 // scroll bar's tracking loop or the window's creation has returned; the window goes on. Labels
-// are painted from their current colours through WM_CTLCOLORSTATIC.
+// are painted from their current colours through WM_CTLCOLORSTATIC, in the system's colours of
+// the moment: a change of them or of the high-contrast setting repaints the whole window at
+// once.
 // The element cells have tooltips that describe the element at the temperature in force.
 #pragma once
 
@@ -59,6 +61,8 @@ class FormWindow {
   // that is not one of Form1's controls.
   LRESULT OnControlColour(HDC dc, HWND control);
   void OnHorizontalScroll(int code, HWND bar);
+  // The system's colours or the high-contrast setting changed: everything is painted anew.
+  void OnSystemColoursChanged();
   // Keeps the keyboard focus on the control that had it when the window was switched away from.
   void OnActivate(bool active);
   void OnCommand(int notification, HWND control);
