@@ -14,6 +14,7 @@ constexpr wchar_t kWindowClass[] = L"VelmoraForm1";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Posted when an event ended with an error: shows the oldest error not yet shown.
 constexpr UINT kShowError = WM_APP + 1;
+constexpr UINT_PTR kControlSubclass = 1;
 
 // A WM_SETTINGCHANGE that changes the colours controls are painted in.
 bool ChangesColours(WPARAM setting, LPARAM area) {
@@ -78,6 +79,24 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND window, UINT message, WPARAM w
   return self->HandleMessage(message, wparam, lparam);
 }
 
+LRESULT CALLBACK FormWindow::ControlProcedure(HWND control, UINT message, WPARAM wparam,
+                                              LPARAM lparam, UINT_PTR, DWORD_PTR form) {
+  // The controls go before the FormWindow does (its destructor destroys the window).
+  auto* self = reinterpret_cast<FormWindow*>(form);
+  switch (message) {
+    case WM_MOUSEWHEEL:
+      // The edit control and the scroll bar would keep the wheel to themselves.
+      if (self->window_) return SendMessageW(self->window_, message, wparam, lparam);
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(control, &FormWindow::ControlProcedure, kControlSubclass);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(control, message, wparam, lparam);
+}
+
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -91,6 +110,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return DefWindowProcW(window_, message, wparam, lparam);
     case WM_HSCROLL:
       OnHorizontalScroll(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wparam), GET_KEYSTATE_WPARAM(wparam));
       return 0;
     case WM_SYSCOLORCHANGE:
       OnSystemColoursChanged();
@@ -122,6 +144,10 @@ bool FormWindow::OnCreate() {
   fonts_ = std::make_unique<WindowFonts>(resolution.y);
   if (!CreateControls(window_, *fonts_, resolution, controls_)) return false;
   tooltips_.Create(window_, controls_);
+  for (const ControlDescription& control : WindowDescription()) {
+    SetWindowSubclass(controls_.WindowOf(control.name), &FormWindow::ControlProcedure,
+                      kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
+  }
   Finish(dispatcher_.Load());
   return true;
 }
@@ -142,6 +168,20 @@ void FormWindow::OnHorizontalScroll(int code, HWND bar) {
   const std::optional<std::int16_t> target =
       ScrollTarget(code, static_cast<std::int16_t>(info.nPos), info.nTrackPos,
                    found->description->scroll);
+  if (target) Finish(dispatcher_.UserMovedBar(*target));
+}
+
+void FormWindow::OnMouseWheel(int delta, int keys) {
+  const NativeControl* bar = controls_.Find(control::Scroll_T);
+  if (!bar) return;
+  WheelSetting setting{.page_per_notch = (keys & (MK_CONTROL | MK_SHIFT)) != 0};
+  UINT lines = 0;
+  if (SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) setting.lines = lines;
+  SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_POS};
+  if (!GetScrollInfo(bar->window, SB_CTL, &info)) return;
+  const std::optional<std::int16_t> target =
+      WheelTarget(delta, setting, static_cast<std::int16_t>(info.nPos), bar->description->scroll,
+                  wheel_remainder_);
   if (target) Finish(dispatcher_.UserMovedBar(*target));
 }
 

@@ -6,6 +6,9 @@
 // clicks, keys) and EN_CHANGE of `Text_T`. It holds no logic of its own: the event policy and
 // the handlers live in the core; a write of `Value` from code raises nothing.
 //
+// The mouse wheel moves `Scroll_T` as a user move, wherever the keyboard focus is: the window
+// handles WM_MOUSEWHEEL and its controls hand it on instead of keeping it (WheelTarget).
+//
 // An error that an event ends with goes to the error reporter (a message box in the program)
 // through a message posted to the window, so that it opens once the native notification, the
 // scroll bar's tracking loop or the window's creation has returned; the window goes on. Labels
@@ -54,6 +57,10 @@ class FormWindow {
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // Form1's subclass of each of its controls, `form` being the FormWindow: the wheel. Removed
+  // when the control's window goes.
+  static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wparam,
+                                           LPARAM lparam, UINT_PTR subclass, DWORD_PTR form);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   bool OnCreate();
@@ -61,6 +68,7 @@ class FormWindow {
   // that is not one of Form1's controls.
   LRESULT OnControlColour(HDC dc, HWND control);
   void OnHorizontalScroll(int code, HWND bar);
+  void OnMouseWheel(int delta, int keys);
   // The system's colours or the high-contrast setting changed: everything is painted anew.
   void OnSystemColoursChanged();
   // Keeps the keyboard focus on the control that had it when the window was switched away from.
@@ -80,6 +88,7 @@ class FormWindow {
   ElementTooltips tooltips_;
   FormDispatcher dispatcher_{controls_};
   std::deque<std::string> unshown_errors_;  // one posted kShowError message each
+  int wheel_remainder_ = 0;  // parts of a wheel step not yet moved (WheelTarget)
 };
 
 }  // namespace velmora::win32

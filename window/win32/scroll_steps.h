@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // Where the user's action on the scroll bar `Scroll_T` puts its position. The bar control never
 // moves its own position: the window computes the new one here for every WM_HSCROLL code and
-// sets it. Arrows step by the bar's small change, clicks in the track by its large change, Home
-// and End go to the ends, a drag step and the release go to the scroll box's position; the
-// result is always inside the bar's range. It does not touch any window.
+// mouse wheel turn, and sets it. Arrows step by the bar's small change, clicks in the track by
+// its large change, Home and End go to the ends, a drag step and the release go to the scroll
+// box's position; the result is always inside the bar's range. It does not touch any window.
 #pragma once
 
 #include <cstdint>
@@ -19,5 +19,25 @@ namespace velmora::win32 {
 // for a code that moves nothing (SB_ENDSCROLL).
 std::optional<std::int16_t> ScrollTarget(int code, std::int16_t current, int box_position,
                                          const ScrollRange& range);
+
+// How far a notch of the wheel (WHEEL_DELTA) moves the bar.
+struct WheelSetting {
+  // The system's wheel setting (SPI_GETWHEELSCROLLLINES): small changes per notch; 0 turns the
+  // wheel off, WHEEL_PAGESCROLL makes a notch a large change.
+  unsigned lines = 3;
+  // Ctrl or Shift held: a notch is a large change, whatever the setting.
+  bool page_per_notch = false;
+};
+
+// Where a wheel turn of `delta` (WM_MOUSEWHEEL's, WHEEL_DELTA a notch, positive away from the
+// user) puts the bar at `current`. As on the Qt window's horizontal bar, turning toward the user
+// raises the temperature and away lowers it; one message moves at most one large change.
+// A turn worth part of a small change (a high-resolution wheel sends fractions of a notch) moves
+// the whole changes it makes up and keeps the rest in `remainder` (in 1/WHEEL_DELTA of a small
+// change), which the next turn in the same direction adds to; a turn the other way, or one
+// stopped at the end of the range it heads for, drops it. Nothing when the bar would not move.
+std::optional<std::int16_t> WheelTarget(int delta, const WheelSetting& setting,
+                                        std::int16_t current, const ScrollRange& range,
+                                        int& remainder);
 
 }  // namespace velmora::win32

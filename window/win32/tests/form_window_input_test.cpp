@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // The Win32 window driven through messages as the user drives it: typing, pasting, the keys on
-// the scroll bar, clicks on its arrows and track, real drags of the scroll box; and code writes
-// of the scroll bar's value, which raise nothing.
+// the scroll bar, clicks on its arrows and track, real drags of the scroll box, the mouse wheel
+// under the system's wheel settings; and code writes of the scroll bar's value, which raise
+// nothing.
 #include <ostream>
+#include <vector>
 
 #include "elements/element_summary.h"
 #include "window/win32/tests/form_window_fixture.h"
@@ -82,6 +84,69 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"PageDown", VK_NEXT, 62}, KeyCase{"PageUpClamps", VK_PRIOR, 0},
                     KeyCase{"Home", VK_HOME, 0}, KeyCase{"End", VK_END, 6000}),
     [](const testing::TestParamInfo<KeyCase>& param) { return std::string(param.param.name); });
+
+// The system's wheel setting for one test, put back afterwards.
+class WheelLinesSetting {
+ public:
+  explicit WheelLinesSetting(UINT lines) {
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &saved_, 0);
+    changed_ = SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0) != 0;
+  }
+  WheelLinesSetting(const WheelLinesSetting&) = delete;
+  WheelLinesSetting& operator=(const WheelLinesSetting&) = delete;
+  ~WheelLinesSetting() { SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved_, nullptr, 0); }
+  bool changed() const { return changed_; }
+
+ private:
+  UINT saved_ = 3;
+  bool changed_ = false;
+};
+
+enum class Focus { ScrollBar, TextBox, Window };
+
+struct WheelCase {
+  const char* name;
+  UINT lines;  // the system's setting; 3 is Windows' own default
+  Focus focus;
+  std::vector<int> deltas;
+  WPARAM keys;
+  int temperature;
+  const char* text;  // "12" typed first: a wheel turn that moves nothing leaves it
+};
+void PrintTo(const WheelCase& row, std::ostream* out) { *out << row.name; }
+
+class WheelTest : public FormWindowTest, public testing::WithParamInterface<WheelCase> {};
+
+// WM_MOUSEWHEEL goes to the window with the keyboard focus, as the system sends it.
+TEST_P(WheelTest, MovesTheBarAsAUserMove) {
+  const WheelCase& wheel = GetParam();
+  const WheelLinesSetting setting(wheel.lines);
+  ASSERT_TRUE(setting.changed());
+  Type("12");
+  SetFocus(wheel.focus == Focus::ScrollBar ? Control("Scroll_T")
+           : wheel.focus == Focus::TextBox ? Control("Text_T")
+                                           : form_.window());
+  for (int delta : wheel.deltas) {
+    SendMessageW(GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(wheel.keys, delta), MAKELPARAM(100, 100));
+  }
+  PumpMessages();
+  ExpectShowing(wheel.temperature, wheel.text);
+  EXPECT_TRUE(errors_.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Turns, WheelTest,
+    testing::Values(
+        WheelCase{"NotchesTowardTheUser", 3, Focus::ScrollBar, {-120, -120}, 0, 18, ""},
+        WheelCase{"NotchAwayInTheTextBox", 3, Focus::TextBox, {120}, 0, 9, ""},
+        WheelCase{"NotchOnTheWindow", 3, Focus::Window, {-120}, 0, 15, ""},
+        WheelCase{"ThirdsMakeANotch", 3, Focus::TextBox, {-40, -40, -40}, 0, 15, ""},
+        WheelCase{"HalfNotchesUnderOneLineMoveNothing", 1, Focus::ScrollBar, {-60, 60}, 0, 12,
+                  "12"},
+        WheelCase{"OneLineSetting", 1, Focus::ScrollBar, {-120, -120}, 0, 14, ""},
+        WheelCase{"PageSetting", WHEEL_PAGESCROLL, Focus::ScrollBar, {-120}, 0, 62, ""},
+        WheelCase{"ControlTurnsPages", 3, Focus::TextBox, {-120}, MK_CONTROL, 62, ""}),
+    [](const testing::TestParamInfo<WheelCase>& param) { return std::string(param.param.name); });
 
 TEST_F(FormWindowTest, AMoveAfterANestedRunStartsFromTheShownTemperature) {
   Type("12");

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // Where each user action on the scroll bar puts its position: steps, ends, the scroll box, and
-// clamping at both ends of the range.
+// clamping at both ends of the range; turns of the mouse wheel, whole and in parts of a notch,
+// under the system's wheel settings.
 #include "window/win32/scroll_steps.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <ostream>
+#include <vector>
 
 namespace velmora::win32 {
 namespace {
@@ -47,6 +49,61 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"BoxBeyondRange", SB_THUMBTRACK, 10, 7000, 6000},
                     StepCase{"EndOfScrollMovesNothing", SB_ENDSCROLL, 298, 0, std::nullopt}),
     [](const testing::TestParamInfo<StepCase>& param) { return std::string(param.param.name); });
+
+struct WheelCase {
+  const char* name;
+  WheelSetting setting;
+  std::int16_t start;
+  std::vector<int> deltas;  // one message each, the bar moved to each result in turn
+  std::vector<std::optional<std::int16_t>> targets;
+  int remainder_afterwards;
+};
+void PrintTo(const WheelCase& row, std::ostream* out) { *out << row.name; }
+
+class WheelTargetTest : public testing::TestWithParam<WheelCase> {};
+
+TEST_P(WheelTargetTest, MovesByTheSettingAndKeepsPartsOfANotch) {
+  const WheelCase& wheel = GetParam();
+  ASSERT_EQ(wheel.deltas.size(), wheel.targets.size());
+  std::int16_t position = wheel.start;
+  int remainder = 0;
+  for (std::size_t i = 0; i < wheel.deltas.size(); ++i) {
+    const auto target = WheelTarget(wheel.deltas[i], wheel.setting, position, kRange, remainder);
+    EXPECT_EQ(target, wheel.targets[i]) << "turn " << i << " by " << wheel.deltas[i];
+    if (target) position = *target;
+  }
+  EXPECT_EQ(remainder, wheel.remainder_afterwards);
+}
+
+constexpr WheelSetting kThreeLines{3, false};
+constexpr WheelSetting kOneLine{1, false};
+constexpr std::nullopt_t kStays = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Turns, WheelTargetTest,
+    testing::Values(
+        WheelCase{"NotchTowardTheUserRaises", kThreeLines, 298, {-120}, {301}, 0},
+        WheelCase{"NotchAwayLowers", kThreeLines, 298, {120, 120}, {295, 292}, 0},
+        WheelCase{"TwoNotchesInOneMessage", kThreeLines, 298, {-240}, {304}, 0},
+        WheelCase{"OneLineSetting", kOneLine, 298, {-120}, {299}, 0},
+        WheelCase{"PageSetting", {WHEEL_PAGESCROLL, false}, 298, {-120}, {348}, 0},
+        WheelCase{"CtrlOrShiftTurnsPages", {3, true}, 298, {120}, {248}, 0},
+        WheelCase{"NoMoreThanAPagePerMessage", {100, false}, 298, {-120}, {348}, 0},
+        WheelCase{"WheelTurnedOff", {0, false}, 298, {-120}, {kStays}, 0},
+        // A third of a notch is one line of three; of a one-line notch it waits for the rest.
+        WheelCase{"ThirdsOfANotch", kThreeLines, 298, {-40, -40, -40}, {299, 300, 301}, 0},
+        WheelCase{"ThirdsMakeOneLine", kOneLine, 298, {-40, -40, -40},
+                  {kStays, kStays, 299}, 0},
+        WheelCase{"HalfNotchAndBack", kThreeLines, 298, {-60, 60}, {299, 298}, -60},
+        // Kept parts are dropped when the wheel turns back: 100 - 10 + 100 would make a line.
+        WheelCase{"TurningBackDropsTheParts", kOneLine, 298, {-100, 10, -100},
+                  {kStays, kStays, kStays}, 100},
+        WheelCase{"ClampsAtTheMaximum", kThreeLines, 5999, {-120}, {6000}, 0},
+        WheelCase{"AtTheMaximumKeepsNothing", kOneLine, 6000, {-60}, {kStays}, 0},
+        WheelCase{"AtTheMinimumKeepsNothing", kThreeLines, 0, {120, 20}, {kStays, kStays}, 0},
+        // The largest turn a message carries under the largest line setting stays in range.
+        WheelCase{"ExtremeTurn", {WHEEL_PAGESCROLL - 1, false}, 298, {-32768}, {348}, 112}),
+    [](const testing::TestParamInfo<WheelCase>& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace velmora::win32
