@@ -29,6 +29,7 @@ FormWindow::FormWindow(ErrorReporter report_error) : report_error_(std::move(rep
 
 FormWindow::~FormWindow() {
   if (window_) DestroyWindow(window_);
+  if (accessible_) accessible_->Disconnect();
 }
 
 bool FormWindow::RegisterWindowClass(HINSTANCE instance, HICON icon, HICON small_icon) {
@@ -84,6 +85,11 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND control, UINT message, WPARAM
   // The controls go before the FormWindow does (its destructor destroys the window).
   auto* self = reinterpret_cast<FormWindow*>(form);
   switch (message) {
+    case WM_GETOBJECT:
+      if (auto answer = AnswerGetObject(self->accessible_, control, wparam, lparam)) {
+        return *answer;
+      }
+      break;
     case WM_MOUSEWHEEL:
       // The edit control and the scroll bar would keep the wheel to themselves.
       if (self->window_) return SendMessageW(self->window_, message, wparam, lparam);
@@ -120,6 +126,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETTINGCHANGE:
       if (ChangesColours(wparam, lparam)) OnSystemColoursChanged();
       return DefWindowProcW(window_, message, wparam, lparam);
+    case WM_GETOBJECT:
+      if (auto answer = AnswerGetObject(accessible_, window_, wparam, lparam)) return *answer;
+      return DefWindowProcW(window_, message, wparam, lparam);
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
@@ -144,6 +153,7 @@ bool FormWindow::OnCreate() {
   fonts_ = std::make_unique<WindowFonts>(resolution.y);
   if (!CreateControls(window_, *fonts_, resolution, controls_)) return false;
   tooltips_.Create(window_, controls_);
+  accessible_ = std::make_shared<AccessibleForm>(window_, controls_, dispatcher_);
   for (const ControlDescription& control : WindowDescription()) {
     SetWindowSubclass(controls_.WindowOf(control.name), &FormWindow::ControlProcedure,
                       kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -215,6 +225,7 @@ LRESULT FormWindow::OnNotify(NMHDR& notification) {
 }
 
 void FormWindow::OnDestroy() {
+  if (accessible_) accessible_->Disconnect();
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   window_ = nullptr;
 }

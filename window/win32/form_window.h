@@ -15,7 +15,8 @@
 // are painted from their current colours through WM_CTLCOLORSTATIC, in the system's colours of
 // the moment: a change of them or of the high-contrast setting repaints the whole window at
 // once.
-// The element cells have tooltips that describe the element at the temperature in force.
+// The element cells have tooltips that describe the element at the temperature in force, and
+// the window and its controls answer screen readers with the texts of accessible_objects.h.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +28,7 @@
 #include <string>
 
 #include "window/form_dispatcher.h"
+#include "window/win32/accessible_objects.h"
 #include "window/win32/colour_brushes.h"
 #include "window/win32/element_tooltips.h"
 #include "window/win32/win32_controls.h"
@@ -57,8 +59,8 @@ class FormWindow {
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  // Form1's subclass of each of its controls, `form` being the FormWindow: the wheel. Removed
-  // when the control's window goes.
+  // Form1's subclass of each of its controls, `form` being the FormWindow: their accessible
+  // objects and the wheel. Removed when the control's window goes.
   static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wparam,
                                            LPARAM lparam, UINT_PTR subclass, DWORD_PTR form);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -89,6 +91,8 @@ class FormWindow {
   FormDispatcher dispatcher_{controls_};
   std::deque<std::string> unshown_errors_;  // one posted kShowError message each
   int wheel_remainder_ = 0;  // parts of a wheel step not yet moved (WheelTarget)
+  // Disconnected when the window is destroyed; its accessible objects may outlive it.
+  std::shared_ptr<AccessibleForm> accessible_;
 };
 
 }  // namespace velmora::win32

@@ -25,6 +25,7 @@ dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'a-
 for dll in $dlls; do
   case $dll in
     KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|MSVCRT.DLL|ADVAPI32.DLL) ;;
+    OLEACC.DLL|OLE32.DLL|OLEAUT32.DLL) ;;  # the screen readers' objects
     *) fail "imports $dll, which is not a system DLL" ;;
   esac
 done
