@@ -60,6 +60,7 @@ struct WheelCase {
 };
 void PrintTo(const WheelCase& row, std::ostream* out) { *out << row.name; }
 
+// Whole notches, thirds and the settings are tested through the window (form_window_input_test).
 class WheelTargetTest : public testing::TestWithParam<WheelCase> {};
 
 TEST_P(WheelTargetTest, MovesByTheSettingAndKeepsPartsOfANotch) {
@@ -82,25 +83,13 @@ constexpr std::nullopt_t kStays = std::nullopt;
 INSTANTIATE_TEST_SUITE_P(
     Turns, WheelTargetTest,
     testing::Values(
-        WheelCase{"NotchTowardTheUserRaises", kThreeLines, 298, {-120}, {301}, 0},
-        WheelCase{"NotchAwayLowers", kThreeLines, 298, {120, 120}, {295, 292}, 0},
-        WheelCase{"TwoNotchesInOneMessage", kThreeLines, 298, {-240}, {304}, 0},
-        WheelCase{"OneLineSetting", kOneLine, 298, {-120}, {299}, 0},
-        WheelCase{"PageSetting", {WHEEL_PAGESCROLL, false}, 298, {-120}, {348}, 0},
-        WheelCase{"CtrlOrShiftTurnsPages", {3, true}, 298, {120}, {248}, 0},
         WheelCase{"NoMoreThanAPagePerMessage", {100, false}, 298, {-120}, {348}, 0},
         WheelCase{"WheelTurnedOff", {0, false}, 298, {-120}, {kStays}, 0},
-        // A third of a notch is one line of three; of a one-line notch it waits for the rest.
-        WheelCase{"ThirdsOfANotch", kThreeLines, 298, {-40, -40, -40}, {299, 300, 301}, 0},
-        WheelCase{"ThirdsMakeOneLine", kOneLine, 298, {-40, -40, -40},
-                  {kStays, kStays, 299}, 0},
         WheelCase{"HalfNotchAndBack", kThreeLines, 298, {-60, 60}, {299, 298}, -60},
         // Kept parts are dropped when the wheel turns back: 100 - 10 + 100 would make a line.
         WheelCase{"TurningBackDropsTheParts", kOneLine, 298, {-100, 10, -100},
                   {kStays, kStays, kStays}, 100},
-        WheelCase{"ClampsAtTheMaximum", kThreeLines, 5999, {-120}, {6000}, 0},
         WheelCase{"AtTheMaximumKeepsNothing", kOneLine, 6000, {-60}, {kStays}, 0},
-        WheelCase{"AtTheMinimumKeepsNothing", kThreeLines, 0, {120, 20}, {kStays, kStays}, 0},
         // The largest turn a message carries under the largest line setting stays in range.
         WheelCase{"ExtremeTurn", {WHEEL_PAGESCROLL - 1, false}, 298, {-32768}, {348}, 112}),
     [](const testing::TestParamInfo<WheelCase>& param) { return std::string(param.param.name); });

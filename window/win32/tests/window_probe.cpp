@@ -5,72 +5,11 @@
 //   dpi X Y                  the screen's pixels per inch
 //   client X Y               the screen position of Form1's client area (when it is open)
 //   thumb X Y                the screen position of the middle of `Scroll_T`'s scroll box
-// With the argument `accessible`, what a screen reader in another process reads instead, through
-// AccessibleObjectFromWindow on the client area of the cells captioned H, Hg and Mt:
-//   accessible CAPTION NAME|DESCRIPTION   (line breaks written as \n)
 #include <windows.h>
-#include <ole2.h>
-#include <oleacc.h>
 
 #include <cstdio>
-#include <cstring>
-#include <string>
 
 namespace {
-
-struct CaptionSearch {
-  const wchar_t* caption;
-  HWND found;
-};
-
-BOOL CALLBACK FindCaption(HWND child, LPARAM search) {
-  auto& wanted = *reinterpret_cast<CaptionSearch*>(search);
-  wchar_t caption[32] = {};
-  InternalGetWindowText(child, caption, 32);  // no message to a window of another process
-  if (lstrcmpW(caption, wanted.caption) != 0) return TRUE;
-  wanted.found = child;
-  return FALSE;
-}
-
-// A text of the object, in UTF-8 with line breaks escaped; the failure's code if it fails.
-std::string Spoken(IAccessible* object, bool description) {
-  VARIANT self;
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR text = nullptr;
-  const HRESULT got = description ? object->get_accDescription(self, &text)
-                                  : object->get_accName(self, &text);
-  if (got != S_OK || !text) {
-    char code[32];
-    std::snprintf(code, sizeof code, "<%08lX>", static_cast<unsigned long>(got));
-    return code;
-  }
-  std::string spoken;
-  for (const wchar_t* c = text; *c; ++c) {
-    if (*c == L'\n') spoken += "\\n";
-    else spoken += *c < 0x80 ? static_cast<char>(*c) : '?';
-  }
-  SysFreeString(text);
-  return spoken;
-}
-
-int PrintAccessible(HWND form) {
-  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-  for (const wchar_t* caption : {L"H", L"Hg", L"Mt"}) {
-    CaptionSearch search{caption, nullptr};
-    EnumChildWindows(form, &FindCaption, reinterpret_cast<LPARAM>(&search));
-    IAccessible* object = nullptr;
-    if (search.found && SUCCEEDED(AccessibleObjectFromWindow(search.found, OBJID_CLIENT,
-                                                             __uuidof(IAccessible),
-                                                             reinterpret_cast<void**>(&object)))) {
-      std::printf("accessible %ls %s|%s\n", caption, Spoken(object, false).c_str(),
-                  Spoken(object, true).c_str());
-      object->Release();
-    }
-  }
-  CoUninitialize();
-  return 0;
-}
 
 BOOL CALLBACK FindScrollBar(HWND child, LPARAM found) {
   wchar_t class_name[32] = {};
@@ -82,11 +21,7 @@ BOOL CALLBACK FindScrollBar(HWND child, LPARAM found) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "accessible") == 0) {
-    HWND form = FindWindowW(L"VelmoraForm1", nullptr);
-    return form ? PrintAccessible(form) : 1;
-  }
+int main() {
   const int indices[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_GRAYTEXT,
                          COLOR_BTNTEXT};
   for (int index : indices) {
