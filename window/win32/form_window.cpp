@@ -178,7 +178,9 @@ void FormWindow::OnHorizontalScroll(int code, HWND bar) {
   const std::optional<std::int16_t> target =
       ScrollTarget(code, static_cast<std::int16_t>(info.nPos), info.nTrackPos,
                    found->description->scroll);
-  if (target) Finish(dispatcher_.UserMovedBar(*target));
+  // A key or arrow at the end of the range moves nothing, and nothing is applied, as on a bar
+  // that reports only changes of its value.
+  if (target && *target != info.nPos) Finish(dispatcher_.UserMovedBar(*target));
 }
 
 void FormWindow::OnMouseWheel(int delta, int keys) {
@@ -192,7 +194,9 @@ void FormWindow::OnMouseWheel(int delta, int keys) {
   const std::optional<std::int16_t> target =
       WheelTarget(delta, setting, static_cast<std::int16_t>(info.nPos), bar->description->scroll,
                   wheel_remainder_);
-  if (target) Finish(dispatcher_.UserMovedBar(*target));
+  // A key or arrow at the end of the range moves nothing, and nothing is applied, as on a bar
+  // that reports only changes of its value.
+  if (target && *target != info.nPos) Finish(dispatcher_.UserMovedBar(*target));
 }
 
 void FormWindow::OnSystemColoursChanged() {

@@ -85,6 +85,24 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"Home", VK_HOME, 0}, KeyCase{"End", VK_END, 6000}),
     [](const testing::TestParamInfo<KeyCase>& param) { return std::string(param.param.name); });
 
+// At an end of the range a key toward it moves nothing, and nothing is applied: the corrected
+// box keeps its text, as on the Qt window.
+TEST_F(FormWindowTest, KeysTowardAnEndTheBarIsAtApplyNothing) {
+  const struct { const char* typed; const char* corrected; int t; WPARAM keys[3]; } cases[] = {
+      {"-5", "0", 0, {VK_LEFT, VK_HOME, VK_PRIOR}},
+      {"7000", "6000", 6000, {VK_RIGHT, VK_END, VK_NEXT}},
+  };
+  for (const auto& c : cases) {
+    Type(c.typed);
+    for (WPARAM key : c.keys) {
+      PressOnScrollBar(key);
+      ExpectShowing(c.t, c.corrected);
+    }
+    SetWindowTextW(Control("Text_T"), L"");
+    PumpMessages();
+  }
+}
+
 // The system's wheel setting for one test, put back afterwards.
 class WheelLinesSetting {
  public:
