@@ -91,6 +91,7 @@ void Form1::Finish(std::optional<EventEnd> end) {
   for (std::string_view cell : end->recoloured_cells) {
     static_cast<FormLabel*>(Control(cell))->RepaintIfChanged();
   }
+  value_label_->AnnounceNameIfChanged();
   if (!end->message) return;
   // open() shows the box modal to this window without running an event loop inside the event.
   auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
@@ -112,7 +113,9 @@ const Form1::Entry* Form1::Find(std::string_view name, ControlKind kind,
 AccessStatus Form1::SetCaption(std::string_view control, std::string_view caption) {
   AccessStatus status;
   if (const Entry* entry = Find(control, ControlKind::Label, status)) {
-    static_cast<FormLabel*>(entry->widget)->SetCaption(FromView(caption));
+    auto* label = static_cast<FormLabel*>(entry->widget);
+    label->SetCaption(FromView(caption));
+    if (!dispatcher_.InEvent()) label->AnnounceNameIfChanged();
   }
   return status;
 }

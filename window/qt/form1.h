@@ -6,8 +6,9 @@
 // of `Scroll_T`, and textChanged of `Text_T` (which Qt emits inside setText, so a handler's text
 // write runs the nested Change before it returns).
 //
-// When an event ends it repaints the cells whose colour changed and shows the event's error, if
-// any, in a message box opened without a nested event loop; the program goes on.
+// When an event ends it repaints the cells whose colour changed, tells screen readers the value
+// label's new name when the temperature in force changed, and shows the event's error, if any,
+// in a message box opened without a nested event loop; the program goes on.
 #pragma once
 
 #include <QWidget>

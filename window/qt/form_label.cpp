@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/form_label.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -36,6 +37,17 @@ void FormLabel::SetCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   update();
+}
+
+void FormLabel::AnnounceNameIfChanged() {
+  QString name = SpokenName();
+  if (name == told_name_) return;
+  told_name_ = std::move(name);
+  // A label not on screen yet (the value label during Load) has nothing to announce: a screen
+  // reader reads its name when the window appears.
+  if (!isVisible()) return;
+  QAccessibleEvent name_changed(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&name_changed);
 }
 
 void FormLabel::RepaintIfChanged() {

@@ -39,6 +39,11 @@ class FormLabel final : public QWidget {
   }
   QString SpokenName() const;
   QString SpokenDescription() const;
+  // Tells screen readers that the spoken name changed (Qt's NameChanged event, which they
+  // announce) when it differs from the one last told. Called once an event is over, like
+  // RepaintIfChanged, so a caption written twice in one event (0, then 1000) is told once, as its
+  // final value, and one written back to what it was is not told at all.
+  void AnnounceNameIfChanged();
 
  protected:
   bool event(QEvent* event) override;
@@ -53,6 +58,7 @@ class FormLabel final : public QWidget {
   ColourValue scheduled_fore_colour_;  // the colour the last paint or scheduled repaint shows
   std::function<QString()> name_source_;
   std::function<QString()> description_source_;
+  QString told_name_;  // the spoken name screen readers were last told of
 };
 
 }  // namespace velmora::qt
