@@ -194,9 +194,7 @@ void FormWindow::OnMouseWheel(int delta, int keys) {
   const std::optional<std::int16_t> target =
       WheelTarget(delta, setting, static_cast<std::int16_t>(info.nPos), bar->description->scroll,
                   wheel_remainder_);
-  // A key or arrow at the end of the range moves nothing, and nothing is applied, as on a bar
-  // that reports only changes of its value.
-  if (target && *target != info.nPos) Finish(dispatcher_.UserMovedBar(*target));
+  if (target) Finish(dispatcher_.UserMovedBar(*target));
 }
 
 void FormWindow::OnSystemColoursChanged() {
