@@ -34,17 +34,6 @@ class FormAccessibilityTest : public QObject {
     return bar ? bar->valueInterface() : nullptr;
   }
 
-  // True when every cell shows its state at t.
-  bool CellsShow(std::int16_t t) {
-    for (const ElementStateRow& row : kElementStateTable) {
-      if (fixture_.Cell(row.atomic_number)->fore_colour() != ToColourValue(StateAt(row, t))) {
-        qWarning("%s is not in its colour at %d K", row.symbol.data(), t);
-        return false;
-      }
-    }
-    return true;
-  }
-
  private Q_SLOTS:
   void init() { QVERIFY(fixture_.Open()); }
   void cleanup() { fixture_.Close(); }
@@ -131,7 +120,7 @@ class FormAccessibilityTest : public QObject {
     QCOMPARE(bar->currentValue().toInt(), t);
     QCOMPARE(fixture_.Shown(), QString::number(t));
     QCOMPARE(fixture_.Text()->text(), applied ? QString() : QString("42"));
-    QVERIFY(CellsShow(std::int16_t(t)));
+    QVERIFY(fixture_.CellsShow(std::int16_t(t)));
   }
 
   // A reader may hold on to an object that has gone; asking about it must give "not

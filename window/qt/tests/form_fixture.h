@@ -10,6 +10,7 @@
 #include <memory>
 #include <string_view>
 
+#include "elements/recolour.h"
 #include "window/control_names.h"
 #include "window/qt/app_setup.h"
 #include "window/qt/form1.h"
@@ -37,6 +38,17 @@ class FormFixture {
     return static_cast<TemperatureScrollBar*>(form_->Control(control::Scroll_T));
   }
   QString Shown() { return Label(control::Label_T)->caption(); }
+
+  // True when every cell shows its state at t (elements without data: the no-data colour).
+  bool CellsShow(std::int16_t t) {
+    for (const ElementStateRow& row : kElementStateTable) {
+      if (Cell(row.atomic_number)->fore_colour() != ToColourValue(StateAt(row, t))) {
+        qWarning("%s is not in its colour at %d K", row.symbol.data(), t);
+        return false;
+      }
+    }
+    return true;
+  }
 
  private:
   std::unique_ptr<Form1> form_;

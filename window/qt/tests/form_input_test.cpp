@@ -19,17 +19,6 @@ class FormInputTest : public QObject {
   Q_OBJECT
   FormFixture fixture_;
 
-  // True when every cell shows its state at t (1 to 96) or no data (97 to 109).
-  bool CellsShow(std::int16_t t) {
-    for (const ElementStateRow& row : kElementStateTable) {
-      if (fixture_.Cell(row.atomic_number)->fore_colour() != ToColourValue(StateAt(row, t))) {
-        qWarning("%s is not in its colour at %d K", row.symbol.data(), t);
-        return false;
-      }
-    }
-    return true;
-  }
-
   QRect SliderBox() {
     QStyleOptionSlider option;
     option.initFrom(fixture_.Scroll());
@@ -75,7 +64,7 @@ class FormInputTest : public QObject {
       QCOMPARE(fixture_.Shown(), QString(after_each_key[i]));
       QCOMPARE(fixture_.Scroll()->value(), fixture_.Shown().toInt());
     }
-    QVERIFY(CellsShow(6000));
+    QVERIFY(fixture_.CellsShow(6000));
   }
 
   // The nested case: the first drag step empties the box, whose Change writes 0 to the bar; the
@@ -90,14 +79,14 @@ class FormInputTest : public QObject {
     QVERIFY(t > 12);
     QVERIFY(fixture_.Text()->text().isEmpty());
     QCOMPARE(fixture_.Scroll()->value(), t);
-    QVERIFY(CellsShow(std::int16_t(t)));
+    QVERIFY(fixture_.CellsShow(std::int16_t(t)));
     QTest::mouseMove(fixture_.Scroll(), grip + QPoint(250, 0));
     const int later = fixture_.Shown().toInt();
     QVERIFY(later > t);
     QCOMPARE(fixture_.Scroll()->value(), later);
     QTest::mouseRelease(fixture_.Scroll(), Qt::LeftButton, {}, grip + QPoint(250, 0));
     QCOMPARE(fixture_.Scroll()->value(), later);
-    QVERIFY(CellsShow(std::int16_t(later)));
+    QVERIFY(fixture_.CellsShow(std::int16_t(later)));
   }
 
   // Holding the scroll box and letting it go where it was is no move: nothing changes.
@@ -117,7 +106,7 @@ class FormInputTest : public QObject {
     QCOMPARE(fixture_.Scroll()->value(), t);
     QCOMPARE(fixture_.Shown(), QString::number(t));
     QCOMPARE(fixture_.Text()->text(), typed);
-    QVERIFY(CellsShow(std::int16_t(t)));
+    QVERIFY(fixture_.CellsShow(std::int16_t(t)));
   }
 
   void KeysOnTheScrollBarApplyTheTemperature_data() {
@@ -145,7 +134,7 @@ class FormInputTest : public QObject {
     QVERIFY(fixture_.Text()->text().isEmpty());
     QCOMPARE(fixture_.Scroll()->value(), expected);
     QCOMPARE(fixture_.Shown(), QString::number(expected));
-    QVERIFY(CellsShow(std::int16_t(expected)));
+    QVERIFY(fixture_.CellsShow(std::int16_t(expected)));
   }
 
   void ClickInTheTrackAndWheelApplyTheTemperature() {
@@ -158,7 +147,7 @@ class FormInputTest : public QObject {
     QApplication::sendEvent(fixture_.Scroll(), &wheel);
     QVERIFY(fixture_.Scroll()->value() != 348);
     QCOMPARE(fixture_.Shown(), QString::number(fixture_.Scroll()->value()));
-    QVERIFY(CellsShow(std::int16_t(fixture_.Scroll()->value())));
+    QVERIFY(fixture_.CellsShow(std::int16_t(fixture_.Scroll()->value())));
   }
 
   void WritesOfValueFromCodeApplyNothing() {
@@ -178,7 +167,7 @@ class FormInputTest : public QObject {
     QCOMPARE(fixture_.Text()->text(), QString("1e400"));
     QCOMPARE(fixture_.Scroll()->value(), 450);
     QCOMPARE(fixture_.Shown(), QString("450"));
-    QVERIFY(CellsShow(450));
+    QVERIFY(fixture_.CellsShow(450));
     QMessageBox* box = OpenMessage();
     QVERIFY(box);
     QVERIFY(box->informativeText().contains("1e400"));
@@ -187,7 +176,7 @@ class FormInputTest : public QObject {
     fixture_.Text()->selectAll();
     QTest::keyClicks(fixture_.Text(), "300");
     QCOMPARE(fixture_.Shown(), QString("300"));
-    QVERIFY(CellsShow(300));
+    QVERIFY(fixture_.CellsShow(300));
   }
 };
 
