@@ -234,7 +234,15 @@ void FormWindow::OnDestroy() {
 
 void FormWindow::Finish(std::optional<EventEnd> end) {
   // Cells repaint themselves: a colour write invalidates the cell whose colour changed.
-  if (!end || !end->message) return;
+  if (!end) return;
+  // Once per event, and only for a new temperature: a move while the box holds text passes the
+  // label through 0 in the middle of the event, which nobody should hear.
+  if (dispatcher_.TemperatureInForce() != announced_temperature_) {
+    announced_temperature_ = dispatcher_.TemperatureInForce();
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, controls_.WindowOf(control::Label_T), OBJID_CLIENT,
+                   CHILDID_SELF);
+  }
+  if (!end->message) return;
   unshown_errors_.push_back(std::move(*end->message));
   PostMessageW(window_, kShowError, 0, 0);
 }

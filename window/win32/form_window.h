@@ -78,7 +78,8 @@ class FormWindow {
   void OnCommand(int notification, HWND control);
   LRESULT OnNotify(NMHDR& notification);
   void OnDestroy();
-  // Queues the error an outermost event ended with, to be shown by OnShowError.
+  // Tells screen readers when the value label's name changed, and queues the error an outermost
+  // event ended with, to be shown by OnShowError.
   void Finish(std::optional<EventEnd> end);
   void OnShowError();
 
@@ -90,6 +91,7 @@ class FormWindow {
   ElementTooltips tooltips_;
   FormDispatcher dispatcher_{controls_};
   std::deque<std::string> unshown_errors_;  // one posted kShowError message each
+  std::int16_t announced_temperature_ = -1;  // the value label's name screen readers last heard of
   int wheel_remainder_ = 0;  // parts of a wheel step not yet moved (WheelTarget)
   // Disconnected when the window is destroyed; its accessible objects may outlive it.
   std::shared_ptr<AccessibleForm> accessible_;

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "window/win32/tests/form_window_fixture.h"
 
@@ -186,6 +187,41 @@ TEST_F(AccessibleObjectsTest, ObjectsOutlivingTheirWindowsAnswerNotConnected) {
   IAccessible* none = nullptr;
   EXPECT_TRUE(FAILED(AccessibleObjectFromWindow(form_window, OBJID_CLIENT, __uuidof(IAccessible),
                                                 reinterpret_cast<void**>(&none))));
+}
+
+// The name changes of one window that screen readers are told of, while the test runs.
+std::vector<HWND>* name_changes = nullptr;
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                         DWORD) {
+  if (name_changes && event == EVENT_OBJECT_NAMECHANGE && object == OBJID_CLIENT &&
+      child == CHILDID_SELF) {
+    name_changes->push_back(window);
+  }
+}
+
+TEST_F(FormWindowTest, ScreenReadersHearOfEachNewTemperatureOnce) {
+  std::vector<HWND> heard;
+  name_changes = &heard;
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                       &OnWinEvent, GetCurrentProcessId(), 0,
+                                       WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  // Typed keys: 4, then 42. A move with text in the box passes the label through 0 inside the
+  // event: one announcement, 43. Home: 0. Left at 0 moves nothing: none.
+  const struct { const char* action; std::size_t announcements; } steps[] = {
+      {"type 42", 2}, {"Right", 1}, {"Home", 1}, {"Left at 0", 0},
+  };
+  for (const auto& step : steps) {
+    heard.clear();
+    if (step.action[0] == 't') Type("42");
+    else PressOnScrollBar(step.action[0] == 'R' ? VK_RIGHT : step.action[0] == 'H' ? VK_HOME : VK_LEFT);
+    PumpMessages();
+    EXPECT_EQ(heard.size(), step.announcements) << step.action;
+    for (HWND window : heard) EXPECT_EQ(window, Control("Label_T")) << step.action;
+  }
+  UnhookWinEvent(hook);
+  name_changes = nullptr;
 }
 
 }  // namespace
