@@ -3,15 +3,18 @@
 # SPDX-License-Identifier: MIT
 # End-to-end run of the real `velmora` under a private Xvfb, driven by real X input (xdotool):
 # type a temperature into the text box, drag the scroll box to both ends, and after each step
-# check the colours of a few cells in a screenshot.
+# check the colours of a few cells in a screenshot; then close the window as a window manager's
+# close button does and expect the program to end with status 0 (a build with AddressSanitizer
+# runs its leak check there). What the program wrote to stderr is shown when it failed.
 # Usage: end_to_end.sh path/to/velmora work-dir
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 velmora=$1
 work=$2
 mkdir -p "$work"
 rm -f "$work"/*.png
 
-for tool in Xvfb xdotool import convert; do
+for tool in Xvfb xdotool import convert python3; do
   command -v "$tool" >/dev/null || { echo "end_to_end: $tool is missing (scripts/install-deps qt)"; exit 1; }
 done
 
@@ -23,6 +26,11 @@ cleanup() {
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
+program_failed() {  # what the program wrote to stderr (a sanitizer's report), and the failure
+  echo "end_to_end: $1; its stderr ($work/velmora.log):"
+  tail -n 60 "$work/velmora.log"
+  exit 1
+}
 
 # Xvfb picks a free display and writes its number to the descriptor given to -displayfd.
 display_file="$work/display"
@@ -87,6 +95,7 @@ expect_cells() {
     [ -z "$wrong" ] && return 0
     if [ "$SECONDS" -ge "$deadline" ]; then
       echo "end_to_end: $name:$wrong ($shot)"
+      kill -0 "$app_pid" 2>/dev/null || program_failed "velmora ended"
       exit 1
     fi
     sleep 0.2
@@ -122,5 +131,17 @@ expect_cells dragged-right "Fe 8 1680 gas" "W 6 2640 gas" "C 14 720 gas"
 drag_to $((bar_right - 30)) $(( bar_left > 10 ? bar_left - 10 : 0 ))
 expect_cells dragged-left "H 1 240 solid" "Hg 12 2640 solid" "Fe 8 1680 solid"
 
-kill -0 "$app_pid" || { echo "end_to_end: velmora ended"; exit 1; }
+kill -0 "$app_pid" 2>/dev/null || program_failed "velmora ended"
+
+# 5. Close the window: the program ends, with status 0.
+"$here/x11_close_window.py" "$window"
+for _ in $(seq 200); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && program_failed "velmora still runs 20 s after its window was closed"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || program_failed "velmora ended with status $status after its window was closed"
 echo "end_to_end: passed ($DISPLAY)"
