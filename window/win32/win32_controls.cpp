@@ -74,7 +74,11 @@ AccessStatus Win32Controls::SetText(std::string_view control, std::string_view t
   NativeControl* box = Lookup(control, ControlKind::TextBox, status);
   if (!box) return status;
   const std::wstring wide = Widen(text);
-  if (WindowTextOf(box->window) == wide) return AccessStatus::Ok;
+  // The lengths first: a long text in the box is not copied only to learn that it differs.
+  if (static_cast<std::size_t>(GetWindowTextLengthW(box->window)) == wide.size() &&
+      WindowTextOf(box->window) == wide) {
+    return AccessStatus::Ok;
+  }
   // EN_CHANGE, and with it the nested Change event, runs inside this call.
   if (!SetWindowTextW(box->window, wide.c_str())) return AccessStatus::Failed;
   const auto end = static_cast<WPARAM>(wide.size());

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
-// The Win32 window driven through messages as the user drives it: typing, pasting, the keys on
-// the scroll bar, clicks on its arrows and track, real drags of the scroll box, the mouse wheel
-// under the system's wheel settings; and code writes of the scroll bar's value, which raise
-// nothing.
+// The Win32 window driven through messages as the user drives it: typing, pasting (long texts
+// taken whole and copied by nothing but the handler), the keys on the scroll bar, clicks on its
+// arrows and track, real drags of the scroll box, the mouse wheel under the system's wheel
+// settings; and code writes of the scroll bar's value, which raise nothing.
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "elements/element_summary.h"
@@ -62,6 +63,63 @@ TEST_F(FormWindowTest, PastedOverflowReportsOnceAndChangesNothing) {
   EXPECT_EQ(errors_.size(), 1u);
   ExpectShowing(5, "1e400");
 }
+
+// A long paste is taken whole (the box has no length limit) and read whole (WM_GETTEXT) only by
+// the Change handler, up to three times by design: the window itself copies it nowhere, neither
+// to compare it with a correction it writes nor to empty it for a move of the bar.
+int long_text_reads = 0;
+
+LRESULT CALLBACK CountLongTextReads(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR, DWORD_PTR) {
+  if (message == WM_GETTEXT && wparam > 1000) ++long_text_reads;
+  return DefSubclassProc(box, message, wparam, lparam);
+}
+
+struct LongPasteCase {
+  const char* name;
+  const wchar_t* number;  // at the start of 100,000 letters
+  int reads;
+  bool kept;  // the box keeps the paste (not corrected)
+};
+void PrintTo(const LongPasteCase& row, std::ostream* out) { *out << row.name; }
+
+class LongPasteTest : public FormWindowTest, public testing::WithParamInterface<LongPasteCase> {};
+
+TEST_P(LongPasteTest, IsTakenWholeAndReadOnlyByTheHandler) {
+  const LongPasteCase& paste = GetParam();
+  const std::wstring text = paste.number + std::wstring(100000, L'x');
+  ASSERT_TRUE(OpenClipboard(form_.window()));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  HWND box = Control("Text_T");
+  ASSERT_TRUE(SetWindowSubclass(box, &CountLongTextReads, 1, 0));
+  long_text_reads = 0;
+
+  SendMessageW(box, WM_PASTE, 0, 0);
+  PumpMessages();
+  EXPECT_EQ(long_text_reads, paste.reads);
+  if (paste.kept) {
+    EXPECT_EQ(GetWindowTextLengthW(box), static_cast<int>(text.size()));
+  }
+  long_text_reads = 0;
+  PressOnScrollBar(VK_RIGHT);
+  EXPECT_EQ(long_text_reads, 0);
+  RemoveWindowSubclass(box, &CountLongTextReads, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pastes, LongPasteTest,
+    testing::Values(LongPasteCase{"Applied", L"298", 3, true},
+                    LongPasteCase{"Refused", L"1e400", 1, true},
+                    LongPasteCase{"AboveMaximum", L"7000", 2, false},
+                    LongPasteCase{"Negative", L"-5", 1, false}),
+    [](const testing::TestParamInfo<LongPasteCase>& param) {
+      return std::string(param.param.name);
+    });
 
 struct KeyCase {
   const char* name;
