@@ -36,7 +36,11 @@
 //   k n        key on the scroll bar: Left, Up, Right, Down, PageUp, PageDown, Home, End
 //   c x m      click on the scroll bar (m & 1: middle button)
 //   w n m      wheel over the scroll bar: notches, Ctrl/Shift, horizontal, inverted (from m)
+//   K n        a key the scroll bar does not use, pressed on it (a digit, a letter, Space,
+//              Escape, Return, Backspace, Delete, Shift+Tab)
 //   a v        a screen reader sets the bar's value to kScreenReaderValues[v] (or v * 24)
+//   i z        point at the cell of element z % 109 + 1: its tooltip describes it at the
+//              temperature in force
 //   \t         Tab
 // Key and edit actions first move the focus with Tab to the control they need, as a person would.
 #include <QAbstractButton>
@@ -50,6 +54,7 @@
 #include <QSpontaneKeyEvent>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
@@ -65,6 +70,7 @@
 #include <optional>
 #include <string>
 
+#include "elements/element_summary.h"
 #include "elements/recolour.h"
 #include "input/conversions.h"
 #include "window/control_names.h"
@@ -117,7 +123,7 @@ const QVariant kScreenReaderValues[] = {
 };
 
 // The actions, by the letter that names them in an input.
-constexpr char kActionLetters[] = "tbxpHElrCdPMRkcwa\t";
+constexpr char kActionLetters[] = "tbxpHElrCdPMRkKcwai\t";
 
 std::string trace;  // the actions of the current input, printed when a check fails
 
@@ -228,6 +234,7 @@ class Session {
       }
       case 'R': Release(); break;
       case 'k': BarKey(in.Next()); break;
+      case 'K': UnusedKeyOnBar(in.Next()); break;
       case 'c': {
         const std::uint8_t x = in.Next();
         ClickBar(x, in.Next());
@@ -239,6 +246,7 @@ class Session {
         break;
       }
       case 'a': ScreenReaderSets(in.Next()); break;
+      case 'i': PointAtCell(in.Next()); break;
       case '\t': Tab(); break;
     }
   }
@@ -459,6 +467,18 @@ class Session {
     OnBar([&] { QTest::keyClick(bar_, kKeys[i]); }, Clamp(where[i]));
   }
 
+  void UnusedKeyOnBar(std::uint8_t k) {
+    static constexpr Qt::Key kKeys[] = {Qt::Key_5,      Qt::Key_A,         Qt::Key_Space,
+                                        Qt::Key_Escape, Qt::Key_Return,    Qt::Key_Backspace,
+                                        Qt::Key_Delete, Qt::Key_Backtab};
+    const Qt::Key key = kKeys[k % std::size(kKeys)];
+    Note("key 0x%x on the bar", unsigned(key));
+    FocusByTab(bar_);
+    const Qt::KeyboardModifiers shift =
+        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+    OnBar([&] { QTest::keyClick(bar_, key, shift); }, bar_->value());
+  }
+
   void Press(std::uint8_t offset) {
     if (held_) Release();
     const QRect grip = BarPart(QStyle::SC_ScrollBarSlider);
@@ -574,6 +594,25 @@ class Session {
           static_cast<int>(std::nearbyint(clamped)), true);
   }
 
+  // A person resting the pointer on a cell: Qt sends it a tooltip event there.
+  void PointAtCell(std::uint8_t z_byte) {
+    const int z = z_byte % velmora::kElementCount + 1;
+    Note("point at element %d", z);
+    FormLabel* cell = cells_[std::size_t(z - 1)];
+    const QPoint at = cell->rect().center();
+    QHelpEvent help(QEvent::ToolTip, at, cell->mapToGlobal(at));
+    QSpontaneKeyEvent::setSpontaneous(&help);
+    QApplication::sendEvent(cell, &help);
+    const auto t = static_cast<std::int16_t>(expected_.t);
+    const QString wanted =
+        QString::fromStdString(velmora::ElementSummary(velmora::ElementRow(z), t));
+    if (QToolTip::text() != wanted) {
+      Fail("the tooltip of element %d reads \"%s\", not its state at %d K", z,
+           Printable(QToolTip::text()).c_str(), expected_.t);
+    }
+    Check(0);
+  }
+
   // --- the checks ----------------------------------------------------------------------------
 
   // After every action: the messages it opened (closed here), then the window's state.
@@ -647,8 +686,9 @@ class Session {
     BarKey(2);  // Right
     BarKey(0);  // Left
     // Paints what changed and frees the clipboard's text, as the event loop and the next copy
-    // would.
+    // would; the pointer leaves the table.
     QApplication::clipboard()->clear();
+    QToolTip::hideText();
     QCoreApplication::processEvents();
     CheckStartState();
   }
