@@ -94,6 +94,9 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND control, UINT message, WPARAM
       // The edit control and the scroll bar would keep the wheel to themselves.
       if (self->window_) return SendMessageW(self->window_, message, wparam, lparam);
       break;
+    case WM_LBUTTONDOWN:
+      if (control == self->controls_.WindowOf(velmora::control::Scroll_T)) self->box_press_.Reset();
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(control, &FormWindow::ControlProcedure, kControlSubclass);
       break;
@@ -175,6 +178,11 @@ void FormWindow::OnHorizontalScroll(int code, HWND bar) {
   if (!found || found->description->name != control::Scroll_T) return;
   SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_POS | SIF_TRACKPOS};
   GetScrollInfo(bar, SB_CTL, &info);
+  if (code == SB_ENDSCROLL) box_press_.Reset();
+  // The scroll box applies nothing until it is dragged away from where it was pressed.
+  if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && !box_press_.Moved(info.nTrackPos)) {
+    return;
+  }
   const std::optional<std::int16_t> target =
       ScrollTarget(code, static_cast<std::int16_t>(info.nPos), info.nTrackPos,
                    found->description->scroll);

@@ -3,7 +3,8 @@
 // The window Form1 on the Win32 API: creates its controls from the window description, runs the
 // Load event before it is first shown, and hands the native notifications to the form's
 // dispatcher — every user move of the scroll bar `Scroll_T` (drag step, release, arrows, track
-// clicks, keys) and EN_CHANGE of `Text_T`. It holds no logic of its own: the event policy and
+// clicks, keys; a click on the scroll box that moves it nowhere is none) and EN_CHANGE of
+// `Text_T`. It holds no logic of its own: the event policy and
 // the handlers live in the core; a write of `Value` from code raises nothing.
 //
 // The mouse wheel moves `Scroll_T` as a user move, wherever the keyboard focus is: the window
@@ -31,6 +32,7 @@
 #include "window/win32/accessible_objects.h"
 #include "window/win32/colour_brushes.h"
 #include "window/win32/element_tooltips.h"
+#include "window/win32/scroll_steps.h"
 #include "window/win32/win32_controls.h"
 #include "window/win32/window_fonts.h"
 
@@ -93,6 +95,7 @@ class FormWindow {
   std::deque<std::string> unshown_errors_;  // one posted kShowError message each
   std::int16_t announced_temperature_ = -1;  // the value label's name screen readers last heard of
   int wheel_remainder_ = 0;  // parts of a wheel step not yet moved (WheelTarget)
+  ScrollBoxPress box_press_;  // reset by each press on the bar, before its tracking loop
   // Disconnected when the window is destroyed; its accessible objects may outlive it.
   std::shared_ptr<AccessibleForm> accessible_;
 };

@@ -20,6 +20,33 @@ namespace velmora::win32 {
 std::optional<std::int16_t> ScrollTarget(int code, std::int16_t current, int box_position,
                                          const ScrollRange& range);
 
+// Whether the scroll box has moved during one press of the mouse on the bar. The bar reports the
+// box at the press (SB_THUMBTRACK), at each drag step and at the release (SB_THUMBPOSITION), each
+// time at a position it works out from the box's pixels, so the report at the press can be a few
+// positions off the bar's own (Wine's is). The box counts as moved once a report differs from
+// that first one; a click on the box that moved it nowhere moves nothing.
+class ScrollBoxPress {
+ public:
+  // A press of the mouse on the bar begins, or the last one ended (SB_ENDSCROLL).
+  void Reset() {
+    first_report_.reset();
+    moved_ = false;
+  }
+  // A report of the box at `box_position`: true when the box has moved.
+  bool Moved(int box_position) {
+    if (!first_report_) {
+      first_report_ = box_position;
+      return false;
+    }
+    moved_ = moved_ || box_position != *first_report_;
+    return moved_;
+  }
+
+ private:
+  std::optional<int> first_report_;
+  bool moved_ = false;
+};
+
 // How far a notch of the wheel (WHEEL_DELTA) moves the bar.
 struct WheelSetting {
   // The system's wheel setting (SPI_GETWHEELSCROLLLINES): small changes per notch; 0 turns the

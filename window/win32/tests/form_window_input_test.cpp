@@ -254,6 +254,18 @@ TEST_F(FormWindowTest, DragAppliesTheScrollBoxPositionAfterTheNestedRun) {
   EXPECT_TRUE(errors_.empty());
 }
 
+// Pressing and releasing the scroll box without moving it moves nothing: the box keeps the
+// number typed, although the bar reports the release at a position worked out from its pixels.
+TEST_F(FormWindowTest, AClickOnTheScrollBoxAppliesNothing) {
+  for (const char* typed : {"298", "777", "4242", "5999"}) {
+    SetWindowTextW(Control("Text_T"), L"");
+    Type(typed);
+    DragScrollBox({});
+    ExpectShowing(std::stoi(typed), typed);
+  }
+  EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(FormWindowTest, CodeWritesOfTheValueRaiseNothing) {
   EXPECT_EQ(form_.controls().SetValue("Scroll_T", 1000), AccessStatus::Ok);
   EXPECT_EQ(form_.controls().SetValue("Scroll_T", 6001), AccessStatus::OutOfRange);

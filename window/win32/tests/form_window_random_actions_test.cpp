@@ -72,6 +72,7 @@ struct Expectation {
   int t = kTemperatureBar.value;
   std::size_t errors = 0;
   int wheel_remainder = 0;
+  ScrollBoxPress box_press;
 
   // EM_SETSEL: -1 as the start keeps only the caret, positions beyond the text mean its end.
   void Select(UINT start, UINT end) {
@@ -174,11 +175,12 @@ class RandomActionsTest : public FormWindowTest, public testing::WithParamInterf
     box_ = Control("Text_T");
     bar_ = Control("Scroll_T");
     label_ = Control("Label_T");
-    // The watch replaces the procedures of Form1 and of the box and calls them on; it is the
-    // only test in the process, so a static pointer finds it.
+    // The watch replaces the procedures of Form1, the box and the bar and calls them on; it is
+    // the only test in the process, so a static pointer finds it.
     watching_ = this;
     form_procedure_ = Replace(form_window_);
     box_procedure_ = Replace(box_);
+    bar_procedure_ = Replace(bar_);
     // Wine draws the controls of a program that asks for no common controls 6 with its own
     // theme, which Windows does not; a themed redraw of the bar costs Wine about 2 ms, most of
     // a move. Drawn classic, as Windows draws them, twice the actions fit in the time.
@@ -191,6 +193,7 @@ class RandomActionsTest : public FormWindowTest, public testing::WithParamInterf
   void TearDown() override {
     if (form_procedure_) Restore(form_window_, form_procedure_);
     if (box_procedure_) Restore(box_, box_procedure_);
+    if (bar_procedure_) Restore(bar_, bar_procedure_);
     watching_ = nullptr;
     if (colour_dc_) DeleteDC(colour_dc_);
     SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved_wheel_lines_, nullptr, 0);
@@ -222,9 +225,14 @@ class RandomActionsTest : public FormWindowTest, public testing::WithParamInterf
         Note("the bar stands at " + std::to_string(info.nPos) + " before a scroll message, the "
              "temperature in force is " + std::to_string(expected_.t));
       }
+      const int code = LOWORD(wparam);
+      if (code == SB_ENDSCROLL) expected_.box_press.Reset();
+      // A report of the scroll box counts once the box has left where it was pressed.
+      const bool box_moved = (code != SB_THUMBTRACK && code != SB_THUMBPOSITION) ||
+                             expected_.box_press.Moved(info.nTrackPos);
       const auto t = static_cast<std::int16_t>(expected_.t);
-      if (auto target = ScrollTarget(LOWORD(wparam), t, info.nTrackPos, kTemperatureBar);
-          target && *target != t) {
+      if (auto target = ScrollTarget(code, t, info.nTrackPos, kTemperatureBar);
+          box_moved && target && *target != t) {
         move = *target;
       }
     } else if (window == form_window_ && message == WM_MOUSEWHEEL) {
@@ -248,14 +256,19 @@ class RandomActionsTest : public FormWindowTest, public testing::WithParamInterf
       edited = expected_.Replace(L"");
     } else if (window == box_ && message == WM_KEYDOWN && wparam == VK_DELETE) {
       edited = expected_.Erase(false);
+    } else if (window == bar_ && message == WM_LBUTTONDOWN) {
+      expected_.box_press.Reset();
+      input = false;
     } else if (window == box_ && message == EM_SETSEL) {
       expected_.Select(static_cast<UINT>(wparam), static_cast<UINT>(lparam));
       input = false;
     } else {
       input = false;
     }
-    const LRESULT result = CallWindowProcW(window == box_ ? box_procedure_ : form_procedure_,
-                                           window, message, wparam, lparam);
+    const WNDPROC procedure = window == box_   ? box_procedure_
+                              : window == bar_ ? bar_procedure_
+                                               : form_procedure_;
+    const LRESULT result = CallWindowProcW(procedure, window, message, wparam, lparam);
     if (move) expected_.MovedTo(*move);
     if (edited) expected_.TextChanged();
     if (input && in_drag_) CompareWithModel(false);
@@ -623,6 +636,7 @@ class RandomActionsTest : public FormWindowTest, public testing::WithParamInterf
   static inline RandomActionsTest* watching_ = nullptr;
   WNDPROC form_procedure_ = nullptr;  // Form1's own: asked directly what it paints
   WNDPROC box_procedure_ = nullptr;
+  WNDPROC bar_procedure_ = nullptr;
   UINT saved_wheel_lines_ = 3;
   std::uint64_t seed_ = 0;
   std::mt19937_64 dice_;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // Where each user action on the scroll bar puts its position: steps, ends, the scroll box, and
-// clamping at both ends of the range; turns of the mouse wheel, whole and in parts of a notch,
-// under the system's wheel settings.
+// clamping at both ends of the range; when a press of the scroll box has moved it; turns of the
+// mouse wheel, whole and in parts of a notch, under the system's wheel settings.
 #include "window/win32/scroll_steps.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +49,37 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"BoxBeyondRange", SB_THUMBTRACK, 10, 7000, 6000},
                     StepCase{"EndOfScrollMovesNothing", SB_ENDSCROLL, 298, 0, std::nullopt}),
     [](const testing::TestParamInfo<StepCase>& param) { return std::string(param.param.name); });
+
+struct PressCase {
+  const char* name;
+  std::vector<std::optional<int>> reports;  // positions of the scroll box; none: a new press
+  std::vector<bool> moved;                  // for each position reported
+};
+void PrintTo(const PressCase& row, std::ostream* out) { *out << row.name; }
+
+class ScrollBoxPressTest : public testing::TestWithParam<PressCase> {};
+
+TEST_P(ScrollBoxPressTest, MovesOnceAReportDiffersFromThePress) {
+  ScrollBoxPress press;
+  std::vector<bool> moved;
+  for (const std::optional<int>& report : GetParam().reports) {
+    if (report) {
+      moved.push_back(press.Moved(*report));
+    } else {
+      press.Reset();
+    }
+  }
+  EXPECT_EQ(moved, GetParam().moved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, ScrollBoxPressTest,
+    testing::Values(PressCase{"ClickOnTheBox", {297, 297}, {false, false}},
+                    PressCase{"Drag", {297, 376, 402, 402}, {false, true, true, true}},
+                    PressCase{"DraggedBackToThePress", {297, 376, 297}, {false, true, true}},
+                    PressCase{"EachPressStartsAfresh", {297, 376, std::nullopt, 376, 376},
+                              {false, true, false, false}}),
+    [](const testing::TestParamInfo<PressCase>& param) { return std::string(param.param.name); });
 
 struct WheelCase {
   const char* name;
