@@ -206,12 +206,20 @@ int main(int argc, char** argv) {
   const ProcessFigures start = ReadProcessFigures(sources);
   ProcessFigures warm = start;
   std::vector<double> private_by_tenth;
+  // The process's own processor time is much less disturbed by other load on the machine than
+  // the time on the clock, so it shows whether the window's work per move grows.
+  std::vector<double> processor_by_tenth;
+  double processor_before = ProcessorMilliseconds();
   const Stopwatch elapsed;
   for (int round = 0; round < rounds; ++round) {
     run.Round(round);
     if (round + 1 == warm_up_rounds) warm = ReadProcessFigures(sources);
     if ((round + 1) % std::max(1, rounds / 10) == 0) {
       private_by_tenth.push_back(MiB(ReadProcessFigures(sources).private_bytes));
+      const double processor_now = ProcessorMilliseconds();
+      processor_by_tenth.push_back((processor_now - processor_before) /
+                                   (std::max(1, rounds / 10) * kRound));
+      processor_before = ProcessorMilliseconds();
     }
   }
   const double seconds = elapsed.Milliseconds() / 1000;
@@ -244,6 +252,8 @@ int main(int argc, char** argv) {
     for (std::size_t i = from; i < from + tenth; ++i) times.push_back(timed[i].milliseconds);
     std::printf(" %.2f", Median(times));
   }
+  std::printf("\nprocessor time of this process per move in each tenth, ms:");
+  for (double ms : processor_by_tenth) std::printf(" %.2f", ms);
   std::printf("\nprivate bytes after each tenth, MiB:");
   for (double mib : private_by_tenth) std::printf(" %.2f", mib);
   std::printf("\n");
