@@ -210,15 +210,15 @@ int main(int argc, char** argv) {
   // the time on the clock, so it shows whether the window's work per move grows.
   std::vector<double> processor_by_tenth;
   double processor_before = ProcessorMilliseconds();
+  const int tenth_rounds = std::max(1, rounds / 10);
   const Stopwatch elapsed;
   for (int round = 0; round < rounds; ++round) {
     run.Round(round);
     if (round + 1 == warm_up_rounds) warm = ReadProcessFigures(sources);
-    if ((round + 1) % std::max(1, rounds / 10) == 0) {
+    if ((round + 1) % tenth_rounds == 0) {
+      processor_by_tenth.push_back((ProcessorMilliseconds() - processor_before) /
+                                   (tenth_rounds * kRound));
       private_by_tenth.push_back(MiB(ReadProcessFigures(sources).private_bytes));
-      const double processor_now = ProcessorMilliseconds();
-      processor_by_tenth.push_back((processor_now - processor_before) /
-                                   (std::max(1, rounds / 10) * kRound));
       processor_before = ProcessorMilliseconds();
     }
   }
