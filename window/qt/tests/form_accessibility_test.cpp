@@ -51,11 +51,11 @@ class FormAccessibilityTest : public QObject {
       QCOMPARE(form->indexOfChild(child), i);
       QCOMPARE(child->parent(), form);
     }
-    QCOMPARE(form->child(0)->text(QAccessible::Name), QString("(c) The Velmora developers"));
+    QCOMPARE(form->child(0)->text(QAccessible::Name),
+             QString("Temperature, in Kelvin (6000 K max)"));
     QCOMPARE(form->child(2)->text(QAccessible::Name), QString("Temperature in force: 298 K"));
     QCOMPARE(form->child(4)->text(QAccessible::Name), QString("Hydrogen"));
-    QCOMPARE(form->child(115)->text(QAccessible::Name),
-             QString("Temperature, in Kelvin (6000 K max)"));
+    QCOMPARE(form->child(115)->text(QAccessible::Name), QString("(c) The Velmora developers"));
     QVERIFY(!form->child(-1));
     QVERIFY(!form->child(form->childCount()));
     // The widgets themselves keep the creation order, which is the stacking order.
