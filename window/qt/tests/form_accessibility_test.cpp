@@ -95,6 +95,7 @@ class FormAccessibilityTest : public QObject {
     QTest::newRow("1000") << QVariant(1000.0) << 1000;
     QTest::newRow("an int") << QVariant(3000) << 3000;
     QTest::newRow("rounded down") << QVariant(1000.4) << 1000;
+    QTest::newRow("rounded up") << QVariant(1000.6) << 1001;
     QTest::newRow("a half to the even kelvin") << QVariant(998.5) << 998;
     QTest::newRow("where the bar is already: applied") << QVariant(42.0) << 42;
     QTest::newRow("below the range") << QVariant(-5.0) << 0;
