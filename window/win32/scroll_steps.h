@@ -20,19 +20,43 @@ namespace velmora::win32 {
 std::optional<std::int16_t> ScrollTarget(int code, std::int16_t current, int box_position,
                                          const ScrollRange& range);
 
-// Whether the scroll box has moved during one press of the mouse on the bar. The bar reports the
-// box at the press (SB_THUMBTRACK), at each drag step and at the release (SB_THUMBPOSITION), each
-// time at a position it works out from the box's pixels, so the report at the press can be a few
-// positions off the bar's own (Wine's is). The box counts as moved once a report differs from
-// that first one; a click on the box that moved it nowhere moves nothing.
+// One press of the mouse on the bar, from the button going down on it to the bar's SB_ENDSCROLL,
+// and where the reports of the scroll box within it put the bar. The bar reports the box at the
+// press (SB_THUMBTRACK), at each drag step, when the box springs back to where it was pressed
+// (the pointer pulled far off the bar) and at the release (SB_THUMBPOSITION), each time at a
+// position it works out from the box's pixels, so a report of the box where it was pressed can be
+// a few positions off the bar's own (Wine's is). So the first report of a press, the box where it
+// was pressed, moves nothing; the box counts as moved once a report differs from it; and a report
+// equal to it after that puts the bar back exactly where it stood at the press. A click on the box
+// that moved it nowhere moves nothing, and a drag that ends where it began changes nothing.
+// Outside a press a report is the user's choice of a place (the bar's menu, "Scroll Here"): the
+// bar goes there.
 class ScrollBoxPress {
  public:
-  // A press of the mouse on the bar begins, or the last one ended (SB_ENDSCROLL).
+  // The mouse button went down on the bar (WM_LBUTTONDOWN, WM_LBUTTONDBLCLK), which stood at
+  // `bar_position`.
+  void Begin(std::int16_t bar_position) {
+    Reset();
+    bar_at_press_ = bar_position;
+  }
+  // The press is over (SB_ENDSCROLL).
+  void End() {
+    Reset();
+    bar_at_press_.reset();
+  }
+  // Where a report of the box at `box_position` puts the bar; nothing when it moves nothing.
+  std::optional<int> Where(int box_position) {
+    if (!bar_at_press_) return box_position;
+    if (!Moved(box_position)) return std::nullopt;
+    return box_position == *first_report_ ? *bar_at_press_ : box_position;
+  }
+
+  // Forgets the reports of the press so far.
   void Reset() {
     first_report_.reset();
     moved_ = false;
   }
-  // A report of the box at `box_position`: true when the box has moved.
+  // A report of the box at `box_position` within a press: true once the box has moved.
   bool Moved(int box_position) {
     if (!first_report_) {
       first_report_ = box_position;
@@ -43,22 +67,29 @@ class ScrollBoxPress {
   }
 
  private:
+  std::optional<std::int16_t> bar_at_press_;  // during a press
   std::optional<int> first_report_;
   bool moved_ = false;
 };
 
+// Which way of the wheel a turn is: the wheel itself (WM_MOUSEWHEEL), or tilted or swiped
+// sideways (WM_MOUSEHWHEEL: a tilt wheel, a touchpad's sideways swipe).
+enum class WheelAxis { Vertical, Horizontal };
+
 // How far a notch of the wheel (WHEEL_DELTA) moves the bar.
 struct WheelSetting {
-  // The system's wheel setting (SPI_GETWHEELSCROLLLINES): small changes per notch; 0 turns the
-  // wheel off, WHEEL_PAGESCROLL makes a notch a large change.
+  // The system's wheel setting (SPI_GETWHEELSCROLLLINES, SPI_GETWHEELSCROLLCHARS sideways): small
+  // changes per notch; 0 turns the wheel off, WHEEL_PAGESCROLL makes a notch a large change.
   unsigned lines = 3;
   // Ctrl or Shift held: a notch is a large change, whatever the setting.
   bool page_per_notch = false;
+  WheelAxis axis = WheelAxis::Vertical;
 };
 
-// Where a wheel turn of `delta` (WM_MOUSEWHEEL's, WHEEL_DELTA a notch, positive away from the
-// user) puts the bar at `current`. As on the Qt window's horizontal bar, turning toward the user
-// raises the temperature and away lowers it; one message moves at most one large change.
+// Where a wheel turn of `delta` (WHEEL_DELTA a notch; positive away from the user on the wheel,
+// to the right sideways) puts the bar at `current`. As on the Qt window's horizontal bar, turning
+// toward the user or to the right raises the temperature, away or to the left lowers it; one
+// message moves at most one large change.
 // A turn worth part of a small change (a high-resolution wheel sends fractions of a notch) moves
 // the whole changes it makes up and keeps the rest in `remainder` (in 1/WHEEL_DELTA of a small
 // change), which the next turn in the same direction adds to; a turn the other way, or one
