@@ -162,7 +162,9 @@ bool FormWindow::OnCreate() {
   fonts_ = std::make_unique<WindowFonts>(resolution.y);
   if (!CreateControls(window_, *fonts_, resolution, controls_)) return false;
   tooltips_.Create(window_, controls_);
-  accessible_ = std::make_shared<AccessibleForm>(window_, controls_, dispatcher_);
+  accessible_ = std::make_shared<AccessibleForm>(
+      window_, controls_, dispatcher_,
+      [this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
   for (const ControlDescription& control : WindowDescription()) {
     SetWindowSubclass(controls_.WindowOf(control.name), &FormWindow::ControlProcedure,
                       kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
