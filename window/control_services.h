@@ -8,9 +8,9 @@
 // through CheckedControls (checked_controls.h), which turns a failing status into an error at
 // that statement.
 //
-// Writing the text of the text box `Text_T` raises its Change event inside the write: an
-// implementation runs RaiseFormEvent(FormEvent::TextTChange, ...) before SetText returns, whenever
-// the write changes the text. Writing `Value` raises no event.
+// Writing the text of the text box `Text_T` raises its Change event inside the write: whenever the
+// write changes the text, an implementation hands the Change to its FormDispatcher
+// (FormDispatcher::TextChanged) before SetText returns. Writing `Value` raises no event.
 #pragma once
 
 #include <cstdint>

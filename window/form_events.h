@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // The three events that enter the program's logic, and the one place where an error that a
-// handler hands back is caught. Front-ends call RaiseFormEvent from their native event
-// dispatch (including the Change of `Text_T` that a text write raises inside a handler) and
-// show the returned message to the user; the program then goes on.
+// handler hands back is caught. The form dispatcher (form_dispatcher.h) raises them for the
+// native events a front-end hands it (including the Change of `Text_T` that a text write raises
+// inside a handler), and the front-end shows the returned message to the user; the program then
+// goes on.
 #pragma once
 
 #include <optional>

@@ -8,9 +8,9 @@
 //
 // Prints the resident memory (VmRSS) after the warm-up (the first 10,000 moves, or a fifth of a
 // shorter run) and at the end, and the median time of a move in the first and the last tenth of
-// the run. It asserts nothing about time or memory; it fails only when the window stops
-// following the moves (the value label differs from the scroll bar) or a message box opens for
-// an entry that is not refused.
+// the run. It asserts nothing about time; it fails when the window stops following the moves (the
+// value label differs from the scroll bar), when a message box opens for an entry that is not
+// refused, or when the resident memory grows by more than kResidentAllowance after the warm-up.
 // Usage: velmora_long_run_bench [moves]   (default 200000; the Qt platform is the environment's)
 #include <QApplication>
 #include <QClipboard>
@@ -43,6 +43,8 @@ struct Entry {
   const char* text;
   bool pasted;
 };
+constexpr double kResidentAllowance = 1.0;  // MiB
+
 constexpr Entry kEntries[] = {{"25", false},     {"4000", false},  {"1e3", false},
                               {"7000", false},   {"&H1770", false}, {"-3", false},
                               {"333.5", false},  {"1e999", true},  {"298", false}};
@@ -94,6 +96,13 @@ class LongRun {
   }
 
   void Finish() { end_rss_ = velmora::qt::ResidentMiB(); }
+  // Whether the window kept more memory after the warm-up than allowed; says so.
+  bool Leaked() const {
+    if (end_rss_ - warm_rss_ <= kResidentAllowance) return false;
+    std::printf("FAILED: resident memory grew by %.2f MiB after the warm-up (allowed: %.0f MiB)\n",
+                end_rss_ - warm_rss_, kResidentAllowance);
+    return true;
+  }
 
  private:
   // One move: the event, then what the event loop does next (repaint, flush, deferred work).
@@ -247,5 +256,5 @@ int main(int argc, char* argv[]) {
   const bool ok = run.Run();
   run.Finish();
   run.Report();
-  return ok ? 0 : 1;
+  return ok && !run.Leaked() ? 0 : 1;
 }

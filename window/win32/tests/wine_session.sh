@@ -10,12 +10,20 @@
 # Every wine call runs under `timeout`, so a hung program fails its test instead of the run.
 # The display, the server and Wine's helper processes run in sessions of their own (setsid), so
 # that ctest neither ends them with the test that started them nor waits for their output.
+# All of them run on one processor: the program, the wineserver and the display answer each other
+# in round trips, and on a virtual machine waking a process on another, idle processor costs more
+# than the work itself (the window tests take 3 to 7 times as long spread over two processors).
 set -eu
 command=$1
 state=$2
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 run_timeout=${VELMORA_WINE_TIMEOUT:-120}
+# The last processor this script may use.
+on_one=
+if command -v taskset >/dev/null 2>&1; then
+  on_one="taskset -c $(taskset -cp $$ | sed 's/.*[:,-] *//')"
+fi
 
 load_env() {
   [ -f "$state/env" ] || { echo "wine_session: no session in $state (start it first)" >&2; exit 2; }
@@ -37,7 +45,7 @@ start)
   fi
   prefix=$(mktemp -d "${TMPDIR:-/tmp}/velmora-wine.XXXXXX")
   # -displayfd picks a free display number and writes it once the server is ready.
-  setsid Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$state/display" \
+  setsid $on_one Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$state/display" \
     >"$state/xvfb.log" 2>&1 &
   echo $! >"$state/xvfb.pid"
   tries=0
@@ -57,10 +65,10 @@ ENV
   load_env
   exec >>"$state/wine.log" 2>&1 </dev/null
   # A persistent server keeps later starts warm; `stop` ends it.
-  setsid /usr/lib/wine/wineserver64 -p
-  setsid -w timeout "$run_timeout" "$WINELOADER" wineboot -i
+  setsid $on_one /usr/lib/wine/wineserver64 -p
+  setsid -w $on_one timeout "$run_timeout" "$WINELOADER" wineboot -i
   # Times New Roman drawn with Liberation Serif; windows not managed, so closing is immediate.
-  setsid -w timeout "$run_timeout" "$WINELOADER" regedit /S "Z:$here/wine_settings.reg"
+  setsid -w $on_one timeout "$run_timeout" "$WINELOADER" regedit /S "Z:$here/wine_settings.reg"
   ;;
 run)
   load_env
@@ -68,7 +76,7 @@ run)
   # would otherwise keep the caller's output open after the program ended.
   output=$(mktemp)
   status=0
-  timeout -k 5 "$run_timeout" "$WINELOADER" "$@" >"$output" 2>&1 </dev/null || status=$?
+  $on_one timeout -k 5 "$run_timeout" "$WINELOADER" "$@" >"$output" 2>&1 </dev/null || status=$?
   cat "$output"
   rm -f "$output"
   exit $status

@@ -3,7 +3,7 @@
 // Start-up time of velmora.exe: from CreateProcess until the program waits for input, which is
 // after its window was created, loaded and painted once (the first paint happens before its
 // message loop asks for input). Prints min / median / max over the runs; not a test.
-// Usage: startup_perftest PROGRAM.exe [RUNS]
+// Usage: velmora_startup_bench PROGRAM.exe [RUNS]
 #include <windows.h>
 
 #include <algorithm>
@@ -54,7 +54,7 @@ double TimeOneStart(const std::wstring& program, LARGE_INTEGER frequency) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: startup_perftest PROGRAM.exe [RUNS]\n");
+    std::fprintf(stderr, "usage: velmora_startup_bench PROGRAM.exe [RUNS]\n");
     return 2;
   }
   const int runs = argc > 2 ? std::max(1, _wtoi(argv[2])) : 15;
@@ -65,7 +65,7 @@ int wmain(int argc, wchar_t** argv) {
   for (int run = 0; run < runs; ++run) {
     const double seconds = TimeOneStart(argv[1], frequency);
     if (seconds < 0) {
-      std::fprintf(stderr, "startup_perftest: run %d did not reach input idle\n", run + 1);
+      std::fprintf(stderr, "velmora_startup_bench: run %d did not reach input idle\n", run + 1);
       return 1;
     }
     times.push_back(seconds);

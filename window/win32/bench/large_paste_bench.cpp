@@ -8,7 +8,7 @@
 // until the value label shows the number and until the window is painted; in Form1 the Change
 // handler's share of it and how often the whole box was read (WM_GETTEXT, each read then turned
 // into UTF-8); whether the box took the whole text; the peak working set and pagefile use.
-// Usage: paste_perftest window|bare MIB [number-first|number-last]
+// Usage: velmora_large_paste_bench window|bare MIB [number-first|number-last]
 #include <windows.h>
 
 #include <cstdio>
@@ -20,7 +20,7 @@
 #include "window/control_names.h"
 #include "window/win32/control_factory.h"
 #include "window/win32/form_window.h"
-#include "window/win32/tests/process_figures.h"
+#include "window/win32/bench/process_figures.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_fonts.h"
 
@@ -142,7 +142,7 @@ void Pump() {
 int main(int argc, char** argv) {
   using namespace velmora::win32;
   if (argc < 3 || (std::strcmp(argv[1], "window") != 0 && std::strcmp(argv[1], "bare") != 0)) {
-    std::fprintf(stderr, "usage: paste_perftest window|bare MIB [number-first|number-last]\n");
+    std::fprintf(stderr, "usage: velmora_large_paste_bench window|bare MIB [number-first|number-last]\n");
     return 2;
   }
   const bool in_form = std::strcmp(argv[1], "window") == 0;
