@@ -50,18 +50,10 @@ stop_all() {  # the processes this run started, and theirs (the bus daemon, the 
 }
 trap stop_all EXIT
 
-display_file="$work/display"
-: > "$display_file"
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 3>"$display_file" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do
-  [ -s "$display_file" ] && break
-  kill -0 "${pids[0]}" 2>/dev/null || { echo "atspi_end_to_end: Xvfb failed"; cat "$work/xvfb.log"; exit 1; }
-  sleep 0.1
-done
-[ -s "$display_file" ] || { echo "atspi_end_to_end: Xvfb gave no display number"; exit 1; }
-export DISPLAY=":$(head -n1 "$display_file")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_LINUX_ACCESSIBILITY_ALWAYS_ON AT_SPI_BUS_ADDRESS
+. "$here/../../../tests/xvfb.sh"
+start_xvfb "$work"
+pids+=("$xvfb_pid")
+unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON AT_SPI_BUS_ADDRESS
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$work/at-spi-bus.log" &
 pids+=($!)

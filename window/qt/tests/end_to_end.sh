@@ -32,24 +32,16 @@ program_failed() {  # what the program wrote to stderr (a sanitizer's report), a
   exit 1
 }
 
-# Xvfb picks a free display and writes its number to the descriptor given to -displayfd.
-display_file="$work/display"
-: > "$display_file"
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 3>"$display_file" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$display_file" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "end_to_end: Xvfb failed"; cat "$work/xvfb.log"; exit 1; }
-  sleep 0.1
-done
-[ -s "$display_file" ] || { echo "end_to_end: Xvfb gave no display number"; exit 1; }
-export DISPLAY=":$(head -n1 "$display_file")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+. "$here/../../../tests/xvfb.sh"
+start_xvfb "$work"
 
+started=$EPOCHREALTIME
 "$velmora" 2>"$work/velmora.log" &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1)
-[ -n "$window" ] || { echo "end_to_end: no window"; exit 1; }
+[ -n "$window" ] || program_failed "no window titled Velmora within 20 s"
+echo "end_to_end: the window opened in $(awk -v a="$started" -v b="$EPOCHREALTIME" \
+     'BEGIN { printf "%.2f", b - a }') s"
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y: the client area's top-left (no WM)
 
 # The colours of the three states. Solid is the palette's ButtonText: on this bare Xvfb (no desktop

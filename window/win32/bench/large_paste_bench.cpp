@@ -21,6 +21,7 @@
 #include "window/win32/control_factory.h"
 #include "window/win32/form_window.h"
 #include "window/win32/bench/process_figures.h"
+#include "window/win32/tests/clipboard_text.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_fonts.h"
 
@@ -43,21 +44,6 @@ std::wstring PasteText(std::size_t length, bool number_last) {
   while (text.size() < length) text += kProse;
   text.resize(length);
   return text;
-}
-
-bool PutOnClipboard(HWND owner, const std::wstring& text) {
-  if (!OpenClipboard(owner)) return false;
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool put = false;
-  if (memory) {
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  }
-  CloseClipboard();
-  return put;
 }
 
 // Watches Form1 and its box through their window procedures: the time spent in the outermost

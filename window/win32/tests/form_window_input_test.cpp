@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "elements/element_summary.h"
+#include "window/win32/tests/clipboard_text.h"
 #include "window/win32/tests/form_window_fixture.h"
 
 namespace velmora::win32 {
@@ -47,14 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FormWindowTest, PastedOverflowReportsOnceAndChangesNothing) {
   Type("5");
   SendMessageW(Control("Text_T"), EM_SETSEL, 0, -1);
-  ASSERT_TRUE(OpenClipboard(form_.window()));
-  EmptyClipboard();
-  const wchar_t overflow[] = L"1e400";
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(overflow));
-  memcpy(GlobalLock(memory), overflow, sizeof(overflow));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(PutOnClipboard(form_.window(), L"1e400"));
 
   SendMessageW(Control("Text_T"), WM_PASTE, 0, 0);
   // The message box has a message loop of its own: it opens once the edit control's change
@@ -89,13 +83,7 @@ class LongPasteTest : public FormWindowTest, public testing::WithParamInterface<
 TEST_P(LongPasteTest, IsTakenWholeAndReadOnlyByTheHandler) {
   const LongPasteCase& paste = GetParam();
   const std::wstring text = paste.number + std::wstring(100000, L'x');
-  ASSERT_TRUE(OpenClipboard(form_.window()));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(PutOnClipboard(form_.window(), text));
   HWND box = Control("Text_T");
   ASSERT_TRUE(SetWindowSubclass(box, &CountLongTextReads, 1, 0));
   long_text_reads = 0;

@@ -26,6 +26,7 @@
 
 #include "elements/element_summary.h"
 #include "window/tests/form_model.h"
+#include "window/win32/tests/clipboard_text.h"
 #include "window/win32/tests/form_window_fixture.h"
 
 #include <uxtheme.h>
@@ -369,17 +370,7 @@ class RandomActionsTest : public FormWindowTest, public testing::WithParamInterf
   }
 
   void SetClipboard(std::optional<std::wstring> text) {
-    ASSERT_TRUE(OpenClipboard(form_window_));
-    EmptyClipboard();
-    if (text) {
-      const std::size_t bytes = (text->size() + 1) * sizeof(wchar_t);
-      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-      ASSERT_NE(memory, nullptr);
-      memcpy(GlobalLock(memory), text->c_str(), bytes);
-      GlobalUnlock(memory);
-      SetClipboardData(CF_UNICODETEXT, memory);
-    }
-    CloseClipboard();
+    ASSERT_TRUE(PutOnClipboard(form_window_, text));
     clipboard_ = std::move(text);
   }
 
