@@ -36,39 +36,27 @@ class ScrollBoxPress {
   // The mouse button went down on the bar (WM_LBUTTONDOWN, WM_LBUTTONDBLCLK), which stood at
   // `bar_position`.
   void Begin(std::int16_t bar_position) {
-    Reset();
+    End();
+    pressed_ = true;
     bar_at_press_ = bar_position;
   }
   // The press is over (SB_ENDSCROLL).
-  void End() {
-    Reset();
-    bar_at_press_.reset();
-  }
+  void End() { pressed_ = reported_ = moved_ = false; }
   // Where a report of the box at `box_position` puts the bar; nothing when it moves nothing.
   std::optional<int> Where(int box_position) {
-    if (!bar_at_press_) return box_position;
-    if (!Moved(box_position)) return std::nullopt;
-    return box_position == *first_report_ ? *bar_at_press_ : box_position;
-  }
-
-  // Forgets the reports of the press so far.
-  void Reset() {
-    first_report_.reset();
-    moved_ = false;
-  }
-  // A report of the box at `box_position` within a press: true once the box has moved.
-  bool Moved(int box_position) {
-    if (!first_report_) {
-      first_report_ = box_position;
-      return false;
-    }
-    moved_ = moved_ || box_position != *first_report_;
-    return moved_;
+    if (!pressed_) return box_position;
+    if (!reported_) first_report_ = box_position;
+    reported_ = true;
+    moved_ = moved_ || box_position != first_report_;
+    if (!moved_) return std::nullopt;
+    return box_position == first_report_ ? bar_at_press_ : box_position;
   }
 
  private:
-  std::optional<std::int16_t> bar_at_press_;  // during a press
-  std::optional<int> first_report_;
+  bool pressed_ = false;
+  std::int16_t bar_at_press_ = 0;
+  bool reported_ = false;  // first_report_ holds the first report of the press
+  int first_report_ = 0;
   bool moved_ = false;
 };
 
