@@ -76,6 +76,7 @@
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
 #include "window/qt/temperature_scroll_bar.h"
+#include "window/qt/tests/offscreen_messages.h"
 #include "window/tests/form_model.h"
 
 namespace {
@@ -665,18 +666,11 @@ class Session {
 
 Session* session = nullptr;
 
-// The offscreen platform says at every message box that it cannot pass on size hints; only that
-// line is dropped.
-void DropSizeHintNotice(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QLatin1String("propagateSizeHints"))) return;
-  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(DropSizeHintNotice);
+  qInstallMessageHandler(velmora::qt::DropSizeHintNotice);
   static int argc = 1;
   static char name[] = "user_actions_fuzzer";
   static char* argv[] = {name, nullptr};

@@ -6,12 +6,11 @@ after the language's ANSI code page, 040904E4, where velmora.exe has 040904B0).
 
 Usage: check_setup_version.py VERSION.bin"""
 import os
-import struct
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                 "..", "..", "..", "window", "win32", "tests"))
-from read_version_record import WANT_NUMBERS, WANT_TEXT, string_value  # noqa: E402
+from read_version_record import WANT_NUMBERS, WANT_TEXT, number_problems, string_value  # noqa: E402
 
 VENDOR = "The Velmora developers"
 WANT_STRINGS = {
@@ -26,15 +25,7 @@ WANT_STRINGS = {
 
 def main(path: str) -> int:
     data = open(path, "rb").read()
-    problems = []
-    fixed = data.find(struct.pack("<I", 0xFEEF04BD))
-    if fixed < 0:
-        problems.append("no VS_FIXEDFILEINFO")
-    else:
-        words = struct.unpack_from("<4I", data, fixed + 8)
-        for name, ms, ls in (("file", *words[:2]), ("product", *words[2:])):
-            if (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF) != WANT_NUMBERS:
-                problems.append(f"{name} version {ms:#x} {ls:#x}")
+    problems = number_problems(data)
     if "040904".encode("utf-16-le") not in data:
         problems.append("no US English StringFileInfo block")
     for key, want in WANT_STRINGS.items():

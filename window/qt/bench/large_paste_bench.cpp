@@ -37,6 +37,7 @@
 #include "window/qt/bench/process_memory.h"
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
+#include "window/qt/tests/offscreen_messages.h"
 
 namespace {
 
@@ -127,16 +128,10 @@ int CloseMessages(QWidget& form) {
   return open;
 }
 
-// The offscreen platform says at every message box that it cannot pass on size hints.
-void DropSizeHintNotice(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QLatin1String("propagateSizeHints"))) return;
-  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  qInstallMessageHandler(DropSizeHintNotice);
+  qInstallMessageHandler(velmora::qt::DropSizeHintNotice);
   QApplication application(argc, argv);
   velmora::qt::SetUpApplication(application);
   std::vector<qsizetype> sizes;

@@ -30,6 +30,7 @@
 #include "window/qt/bench/process_memory.h"
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
+#include "window/qt/tests/offscreen_messages.h"
 #include "window/qt/temperature_scroll_bar.h"
 
 namespace {
@@ -230,16 +231,10 @@ class LongRun {
   std::vector<double> tenths_;
 };
 
-// The offscreen platform says at every message box that it cannot pass on size hints.
-void DropSizeHintNotice(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QLatin1String("propagateSizeHints"))) return;
-  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  qInstallMessageHandler(DropSizeHintNotice);
+  qInstallMessageHandler(velmora::qt::DropSizeHintNotice);
   QApplication application(argc, argv);
   velmora::qt::SetUpApplication(application);
   const int moves = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200000;

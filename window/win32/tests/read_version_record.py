@@ -23,18 +23,23 @@ def string_value(data: bytes, key: str) -> str:
     return data[at:end].decode("utf-16-le")
 
 
-def main(path: str) -> int:
-    data = open(path, "rb").read()
-    problems = []
+def number_problems(data: bytes) -> list:
+    """What is wrong with the file and product version numbers of VS_FIXEDFILEINFO."""
     fixed = data.find(struct.pack("<I", 0xFEEF04BD))
     if fixed < 0:
-        problems.append("no VS_FIXEDFILEINFO")
-    else:
-        file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", data, fixed + 8)
-        for name, ms, ls in (("file", file_ms, file_ls), ("product", product_ms, product_ls)):
-            numbers = (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
-            if numbers != WANT_NUMBERS:
-                problems.append(f"{name} version {numbers}")
+        return ["no VS_FIXEDFILEINFO"]
+    words = struct.unpack_from("<4I", data, fixed + 8)
+    problems = []
+    for name, ms, ls in (("file", *words[:2]), ("product", *words[2:])):
+        numbers = (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
+        if numbers != WANT_NUMBERS:
+            problems.append(f"{name} version {numbers}")
+    return problems
+
+
+def main(path: str) -> int:
+    data = open(path, "rb").read()
+    problems = number_problems(data)
     if "040904B0".encode("utf-16-le") not in data:
         problems.append("no StringFileInfo block 040904B0")
     for key in ("FileVersion", "ProductVersion"):
