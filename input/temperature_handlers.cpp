@@ -12,17 +12,18 @@
 
 namespace velmora {
 
-void Scroll_T_Scroll(ControlServices& services) {
+void Scroll_T_Scroll(ControlServices& services, const TemperatureShown& shown) {
   CheckedControls controls(services);
   // T is read before the text write, which may run a nested Text_T_Change that moves the
   // scroll bar to 0; the label and the colours show this drag step's position regardless.
   const std::int16_t t = controls.GetValue(control::Scroll_T);
   controls.SetText(control::Text_T, "");
   controls.SetCaption(control::Label_T, Int16ToText(t));
+  if (shown) shown(t);
   RecolourElements(controls, t);
 }
 
-void Text_T_Change(ControlServices& services) {
+void Text_T_Change(ControlServices& services, const TemperatureShown& shown) {
   CheckedControls controls(services);
   if (TextToNumber(controls.GetText(control::Text_T)) < kTemperatureBar.minimum) {
     controls.SetText(control::Text_T, Int16ToText(kTemperatureBar.minimum));
@@ -34,6 +35,7 @@ void Text_T_Change(ControlServices& services) {
   controls.SetValue(control::Scroll_T, NumberToInt16(TextToNumber(controls.GetText(control::Text_T))));
   const std::int16_t t = controls.GetValue(control::Scroll_T);
   controls.SetCaption(control::Label_T, Int16ToText(t));
+  if (shown) shown(t);
   RecolourElements(controls, t);
 }
 

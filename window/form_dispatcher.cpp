@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/form_dispatcher.h"
 
-#include <charconv>
-
 #include "window/checked_controls.h"
 #include "window/control_names.h"
 #include "window/form_events.h"
@@ -26,14 +24,14 @@ FormDispatcher::FormDispatcher(ControlServices& window)
 
 std::optional<EventEnd> FormDispatcher::Load() {
   ++depth_;
-  KeepFirstError(RaiseFormEvent(FormEvent::Load, *this));
+  KeepFirstError(RaiseFormEvent(FormEvent::Load, *this, shown_));
   return Leave();
 }
 
 std::optional<EventEnd> FormDispatcher::UserMovedBar(std::int16_t position) {
   ++depth_;
   if (PlaceBar(position)) {
-    KeepFirstError(RaiseFormEvent(FormEvent::Scroll_T_Scroll, *this));
+    KeepFirstError(RaiseFormEvent(FormEvent::Scroll_T_Scroll, *this, shown_));
     PlaceBar(position);
   }
   return Leave();
@@ -41,7 +39,7 @@ std::optional<EventEnd> FormDispatcher::UserMovedBar(std::int16_t position) {
 
 std::optional<EventEnd> FormDispatcher::TextChanged() {
   ++depth_;
-  KeepFirstError(RaiseFormEvent(FormEvent::Text_T_Change, *this));
+  KeepFirstError(RaiseFormEvent(FormEvent::Text_T_Change, *this, shown_));
   return Leave();
 }
 
@@ -68,13 +66,7 @@ std::optional<EventEnd> FormDispatcher::Leave() {
 }
 
 AccessStatus FormDispatcher::SetCaption(std::string_view control, std::string_view caption) {
-  const AccessStatus status = window_.SetCaption(control, caption);
-  if (status == AccessStatus::Ok && control == control::Label_T) {
-    std::int16_t shown = 0;
-    const auto [end, error] = std::from_chars(caption.data(), caption.data() + caption.size(), shown);
-    if (error == std::errc() && end == caption.data() + caption.size()) temperature_in_force_ = shown;
-  }
-  return status;
+  return window_.SetCaption(control, caption);
 }
 
 AccessStatus FormDispatcher::SetForeColor(std::string_view control, ColourValue colour) {

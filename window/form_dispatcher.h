@@ -7,10 +7,11 @@
 // - a user move of the scroll bar sets `Value` to where the user moved it, runs the Scroll event
 //   and puts `Value` back there afterwards, since emptying the text box runs a nested Change
 //   that writes 0: after every user move the bar reads where the user put it;
-// - the temperature in force is the one last shown in `Label_T`, which the cells are coloured for.
+// - the temperature in force is the one a handler last showed in `Label_T`, which the cells are
+//   coloured for, as the handler tells it (never read back from the caption).
 //
 // It draws nothing and knows no toolkit: the handlers reach the window through it, as a
-// ControlServices that passes every access on and notes the cells recoloured and the value label.
+// ControlServices that passes every access on and notes the cells recoloured.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "window/control_services.h"
+#include "window/temperature_shown.h"
 
 namespace velmora {
 
@@ -67,6 +69,7 @@ class FormDispatcher final : private ControlServices {
   ControlServices& window_;
   int depth_ = 0;
   std::int16_t temperature_in_force_;
+  const TemperatureShown shown_ = [this](std::int16_t t) { temperature_in_force_ = t; };
   EventEnd pending_;
 };
 

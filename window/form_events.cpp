@@ -10,12 +10,13 @@
 
 namespace velmora {
 
-std::optional<std::string> RaiseFormEvent(FormEvent event, ControlServices& services) {
+std::optional<std::string> RaiseFormEvent(FormEvent event, ControlServices& services,
+                                          const TemperatureShown& shown) {
   try {
     switch (event) {
-      case FormEvent::Load: Form_Load(services); break;
-      case FormEvent::Scroll_T_Scroll: Scroll_T_Scroll(services); break;
-      case FormEvent::Text_T_Change: Text_T_Change(services); break;
+      case FormEvent::Load: Form_Load(services, shown); break;
+      case FormEvent::Scroll_T_Scroll: Scroll_T_Scroll(services, shown); break;
+      case FormEvent::Text_T_Change: Text_T_Change(services, shown); break;
     }
   } catch (const HandlerError& error) {
     return std::string(error.what());

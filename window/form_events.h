@@ -11,6 +11,7 @@
 #include <string>
 
 #include "window/control_services.h"
+#include "window/temperature_shown.h"
 
 namespace velmora {
 
@@ -21,7 +22,9 @@ enum class FormEvent {
 };
 
 // Runs the event's handler to its end. Returns nothing when it completed, or the message for the
-// user when it stopped with an error; the writes the handler made before the error stay.
-std::optional<std::string> RaiseFormEvent(FormEvent event, ControlServices& services);
+// user when it stopped with an error; the writes the handler made before the error stay. The
+// handler tells `shown` the temperature it shows in `Label_T`.
+std::optional<std::string> RaiseFormEvent(FormEvent event, ControlServices& services,
+                                          const TemperatureShown& shown = {});
 
 }  // namespace velmora

@@ -31,10 +31,12 @@ const std::array<StateColour, kElementCount> kStartUpColours = {
 };
 // clang-format on
 
-void Form_Load(ControlServices& services) {
+void Form_Load(ControlServices& services, const TemperatureShown& shown) {
   CheckedControls controls(services);
   controls.SetValue(control::Scroll_T, kStartTemperature);
-  controls.SetCaption(control::Label_T, Int16ToText(controls.GetValue(control::Scroll_T)));
+  const std::int16_t t = controls.GetValue(control::Scroll_T);
+  controls.SetCaption(control::Label_T, Int16ToText(t));
+  if (shown) shown(t);
   for (int z = 1; z <= kElementCount; ++z) {
     controls.SetForeColor(ElementRow(z).cell_name(), ToColourValue(kStartUpColours[static_cast<std::size_t>(z - 1)]));
   }

@@ -11,6 +11,7 @@
 #include "elements/element_table.h"
 #include "elements/state_colour.h"
 #include "window/control_services.h"
+#include "window/temperature_shown.h"
 
 namespace velmora {
 
@@ -20,8 +21,9 @@ inline constexpr std::int16_t kStartTemperature = 298;
 // gives at 298 K; 97 to 109 have no data and keep NoData for the whole run.
 extern const std::array<StateColour, kElementCount> kStartUpColours;
 
-// Sets `Scroll_T` to 298, shows its value read back in `Label_T`, then writes the start-up
-// colour of every cell from `Label_001_H` to `Label_109_Mt`. A failing access stops it there.
-void Form_Load(ControlServices& services);
+// Sets `Scroll_T` to 298, shows its value read back in `Label_T` (and tells `shown`), then writes
+// the start-up colour of every cell from `Label_001_H` to `Label_109_Mt`. A failing access stops
+// it there.
+void Form_Load(ControlServices& services, const TemperatureShown& shown = {});
 
 }  // namespace velmora

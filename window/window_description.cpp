@@ -123,8 +123,8 @@ static_assert(std::ranges::all_of(kControls, [](const ControlDescription& contro
 }), "every background is a system colour");
 
 // Read before the table and after it; every other control is a cell, read by its place.
-constexpr std::string_view kReadBeforeTable[] = {"Label1", "Text_T", "Label_T", "Scroll_T"};
-constexpr std::string_view kReadAfterTable[] = {"Label2"};
+constexpr std::string_view kReadBeforeTable[] = {"Label2", "Text_T", "Label_T", "Scroll_T"};
+constexpr std::string_view kReadAfterTable[] = {"Label1"};
 
 constexpr bool Listed(std::span<const std::string_view> names, std::string_view name) {
   return std::ranges::find(names, name) != names.end();

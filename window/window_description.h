@@ -97,11 +97,11 @@ std::span<const ControlDescription> WindowDescription();
 // The control of that name, or nullptr.
 const ControlDescription* FindControl(std::string_view name);
 
-// All 116 control names in the order a screen reader reads the window: the notice, the text
-// box, the value label and the scroll bar; then the table row by row from the top and each row
-// from the left (periods 1 to 7 with the two reference cells in group 3, then the lanthanide and
-// actinide rows); the caption naming the scale last. It is independent of the creation (stacking)
-// order, which lists the bottom rows first.
+// All 116 control names in the order a screen reader reads the window: the caption that
+// explains the input, the text box, the value label and the scroll bar; then the table row by
+// row from the top and each row from the left (periods 1 to 7 with the two reference cells in
+// group 3, then the lanthanide and actinide rows); the maker's notice at the bottom last. It is
+// independent of the creation (stacking) order, which lists the bottom rows first.
 std::span<const std::string_view> ReadingOrder();
 
 // Where a control stands in pixels, at a screen's pixels per inch across and down.

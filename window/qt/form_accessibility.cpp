@@ -4,9 +4,8 @@
 
 #include <QHash>
 #include <QString>
-#include <algorithm>
-#include <cmath>
 
+#include "window/bar_value.h"
 #include "window/qt/form1.h"
 #include "window/qt/temperature_scroll_bar.h"
 #include "window/window_description.h"
@@ -104,11 +103,10 @@ QVariant TemperatureScrollBarAccessible::currentValue() const { return bar()->va
 void TemperatureScrollBarAccessible::setCurrentValue(const QVariant& value) {
   bool is_number = false;
   const double wanted = value.toDouble(&is_number);
-  if (!is_number || std::isnan(wanted)) return;
-  // Clamped while still a double, so that an infinity or a huge number never reaches an int.
-  const double clamped = std::clamp(wanted, static_cast<double>(bar()->minimum()),
-                                    static_cast<double>(bar()->maximum()));
-  bar()->MoveByUser(static_cast<int>(std::nearbyint(clamped)));
+  if (!is_number) return;
+  if (const auto position = BarPositionForValue(wanted, kTemperatureBar)) {
+    bar()->MoveByUser(*position);
+  }
 }
 
 QVariant TemperatureScrollBarAccessible::maximumValue() const { return bar()->maximum(); }

@@ -3,10 +3,10 @@
 // What screen readers are told about the window `Form1` and its scroll bar.
 //
 // The window lists its controls in reading order (ReadingOrder() of the window description): the
-// notice, the input area, the table row by row, the scale caption. Qt's stock interface would list
-// them in creation order, which is the stacking order and starts with the bottom rows of the
-// table. The controls stay stacked as created; only what a reader is told changes, and a reader
-// pointing somewhere gets the control on top there, as the mouse does.
+// input area under its caption, the table row by row, the maker's notice. Qt's stock interface
+// would list them in creation order, which is the stacking order and starts with the bottom rows
+// of the table. The controls stay stacked as created; only what a reader is told changes, and a
+// reader pointing somewhere gets the control on top there, as the mouse does.
 //
 // The scroll bar's value interface treats a value set by an assistive technology as a move by the
 // user: clamped to the range, rounded to a whole kelvin and applied through the bar's user-move

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "elements/recolour.h"
 #include "window/tests/recording_controls.h"
 
@@ -87,15 +89,30 @@ TEST_F(DispatchedWindow, ARefusedEntryReportsOnceAndChangesNothing) {
 }
 
 TEST_F(DispatchedWindow, TheFirstErrorOfANestedRunIsTheOneReported) {
-  Type("12");
   // The move writes the bar (1), reads it (2), empties the box (3); the nested Change reads the
-  // box (4, 5, 6), writes the bar (7): that write fails.
-  window_.FailAccess(7);
-  const EventEnd end = *dispatcher_.UserMovedBar(350);
-  ASSERT_TRUE(end.message);
-  EXPECT_EQ(*end.message, "Could not access Value of Scroll_T: the window could not carry it out.");
-  // The move itself went on: label, colours and the bar show where the user put it.
-  ExpectShowing(350, "");
+  // box (4, 5, 6), writes 0 to the bar (7), reads it (8) and writes the label (9). A failure
+  // stops the nested run; the move goes on with the label (the next access) and its colours.
+  const struct {
+    std::vector<std::size_t> failing;
+    const char* property;
+    const char* label;
+  } cases[] = {
+      {{7}, "Value of Scroll_T", "350"},
+      {{7, 8}, "Value of Scroll_T", "12"},  // the move's label too: the cause is reported
+      {{9}, "Caption of Label_T", "350"},   // after the nested run wrote 0 to the bar
+  };
+  for (const auto& c : cases) {
+    Type("12");
+    for (std::size_t nth : c.failing) window_.FailAccess(nth);
+    const EventEnd end = *dispatcher_.UserMovedBar(350);
+    ASSERT_TRUE(end.message);
+    EXPECT_EQ(*end.message, std::string("Could not access ") + c.property +
+                                ": the window could not carry it out.");
+    // The move put the bar back where the user put it, whatever the nested run wrote.
+    EXPECT_EQ(window_.Value(), 350);
+    EXPECT_EQ(window_.LabelCaption(), c.label);
+    if (c.label == std::string("350")) ExpectShowing(350, "");
+  }
 }
 
 TEST_F(DispatchedWindow, AFailingWriteOfTheBarIsAnErrorAndRunsNoHandler) {

@@ -24,9 +24,8 @@ RecordingControls::RecordingControls() {
 AccessStatus RecordingControls::Begin(Operation operation, std::string_view control,
                                       std::string_view text, std::int64_t number) {
   log_.push_back({operation, std::string(control), std::string(text), number, AccessStatus::Ok});
-  if (accesses_until_failure_ > 0 && --accesses_until_failure_ == 0) {
-    log_.back().status = planned_failure_;
-  }
+  const auto planned = planned_failures_.find(++accesses_);
+  if (planned != planned_failures_.end()) log_.back().status = planned->second;
   return log_.back().status;
 }
 
@@ -117,8 +116,7 @@ std::optional<std::string> RecordingControls::DragTo(std::int16_t position) {
 }
 
 void RecordingControls::FailAccess(std::size_t nth, AccessStatus status) {
-  accesses_until_failure_ = nth;
-  planned_failure_ = status;
+  planned_failures_[accesses_ + nth] = status;
 }
 
 const RecordingControls::ControlState& RecordingControls::State(std::string_view control) const {

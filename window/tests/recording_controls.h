@@ -4,7 +4,7 @@
 // records every property access in order, and behaves as the contract says a window does —
 // a text write that changes the text of `Text_T` raises its Change at once (through
 // RaiseFormEvent, as a front-end would), a `Value` write outside the bar's range fails, and
-// writing `Value` raises nothing. It can be told to fail the Nth access from now on.
+// writing `Value` raises nothing. It can be told to fail chosen accesses, counted from now on.
 #pragma once
 
 #include <cstddef>
@@ -60,7 +60,8 @@ class RecordingControls : public ControlServices {
   // does (its native notification calls the dispatcher).
   void RouteChange(std::function<void()> change) { route_change_ = std::move(change); }
 
-  // Makes the Nth access from now on (1 = the next) fail with `status` and change nothing.
+  // Makes the Nth access from now on (1 = the next) fail with `status` and change nothing; each
+  // call plans one more failure.
   void FailAccess(std::size_t nth, AccessStatus status = AccessStatus::Failed);
   void ClearLog() { log_.clear(); }
 
@@ -80,8 +81,8 @@ class RecordingControls : public ControlServices {
   std::map<std::string, ControlState, std::less<>> controls_;
   std::vector<Access> log_;
   std::function<void()> route_change_;
-  std::size_t accesses_until_failure_ = 0;  // 0: none planned
-  AccessStatus planned_failure_ = AccessStatus::Failed;
+  std::size_t accesses_ = 0;  // made so far, ClearLog or not
+  std::map<std::size_t, AccessStatus> planned_failures_;  // by the number of the access
 };
 
 // One run of the recolouring pass found in an access log: the cells it wrote, in order, and the

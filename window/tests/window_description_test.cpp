@@ -133,9 +133,9 @@ TEST(WindowDescription, PlacesCellsAtTheirListedPositions) {
 }
 
 // The order a screen reader meets the controls in, whatever order they were created in.
-TEST(WindowDescription, ReadingOrderIsInputAreaThenTableRowByRowThenTheScaleCaption) {
+TEST(WindowDescription, ReadingOrderIsInputAreaThenTableRowByRowThenTheNotice) {
   const std::vector<std::string_view> expected = {
-      "Label1", "Text_T", "Label_T", "Scroll_T",
+      "Label2", "Text_T", "Label_T", "Scroll_T",
       "Label_001_H", "Label_002_He",
       "Label_003_Li", "Label_004_Be", "Label_005_B", "Label_006_C", "Label_007_N", "Label_008_O",
       "Label_009_F", "Label_010_Ne",
@@ -161,7 +161,7 @@ TEST(WindowDescription, ReadingOrderIsInputAreaThenTableRowByRowThenTheScaleCapt
       "Label_089_Ac", "Label_090_Th", "Label_091_Pa", "Label_092_U", "Label_093_Np", "Label_094_Pu",
       "Label_095_Am", "Label_096_Cm", "Label_097_Bk", "Label_098_Cf", "Label_099_Es",
       "Label_100_Fm", "Label_101_Md", "Label_102_No", "Label_103_Lr",
-      "Label2",
+      "Label1",
   };
   const auto order = ReadingOrder();
   EXPECT_EQ(std::vector<std::string_view>(order.begin(), order.end()), expected);

@@ -6,11 +6,14 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <charconv>
 #include <new>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "elements/element_summary.h"
+#include "window/bar_value.h"
 #include "window/control_names.h"
 #include "window/win32/wide_text.h"
 
@@ -19,6 +22,7 @@ namespace velmora::win32 {
 void AccessibleForm::Disconnect() {
   controls_ = nullptr;
   dispatcher_ = nullptr;
+  move_bar_ = nullptr;
 }
 
 const NativeControl* AccessibleForm::ControlOf(HWND window) const {
@@ -53,19 +57,48 @@ HRESULT ToBstr(const std::wstring& text, BSTR* out) {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// The answers of an object whose window or form is gone; outputs are left empty.
-HRESULT Gone() { return CO_E_OBJNOTCONNECTED; }
-HRESULT Gone(BSTR* out) {
-  if (out) *out = nullptr;
-  return CO_E_OBJNOTCONNECTED;
+VARIANT Self() {
+  VARIANT self;
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  return self;
 }
-HRESULT Gone(VARIANT* out) {
+
+// Outputs left empty, for an answer that fails before anyone sets them.
+void Clear(BSTR* out) {
+  if (out) *out = nullptr;
+}
+void Clear(VARIANT* out) {
   if (out) VariantInit(out);
+}
+void Clear(IDispatch** out) {
+  if (out) *out = nullptr;
+}
+void Clear(LONG* out) {
+  if (out) *out = 0;
+}
+
+// The answers of an object whose window or form is gone; outputs are left empty.
+template <typename... Out>
+HRESULT Gone(Out*... outs) {
+  (Clear(outs), ...);
   return CO_E_OBJNOTCONNECTED;
 }
-HRESULT Gone(IDispatch** out) {
-  if (out) *out = nullptr;
-  return CO_E_OBJNOTCONNECTED;
+
+// The number a value written to the scroll bar states: the whole text, blanks around it
+// allowed, in the notation of the C locale, as the Qt window reads it; nothing when it is not
+// one or lies beyond a double.
+std::optional<double> NumberIn(BSTR value) {
+  if (!value) return std::nullopt;
+  std::string text = Narrow(std::wstring_view(value, SysStringLen(value)));
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
+  if (text.front() == '+') text.erase(0, 1);
+  double number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return number;
 }
 
 class AccessibleObject final : public IAccessible, public IOleWindow, public IEnumVARIANT {
@@ -159,7 +192,8 @@ class AccessibleObject final : public IAccessible, public IOleWindow, public IEn
     return invoked;
   }
 
-  // IAccessible: the window's own answers.
+  // IAccessible. On Form1's client area a child id other than CHILDID_SELF is a place in the
+  // reading order, from 1, in every method: the child's own object answers (AskChild).
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
     if (!Alive()) return Gone(parent);
     if (speaks_ == Speaks::Form) return standard_->get_accParent(parent);
@@ -167,7 +201,7 @@ class AccessibleObject final : public IAccessible, public IOleWindow, public IEn
     return MakeDispatch(form_->form(), parent);
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-    if (!Alive()) return Gone();
+    if (!Alive()) return Gone(count);
     if (speaks_ != Speaks::Form) return standard_->get_accChildCount(count);
     if (!count) return E_POINTER;
     *count = static_cast<LONG>(form_->ChildrenInReadingOrder().size());
@@ -180,14 +214,15 @@ class AccessibleObject final : public IAccessible, public IOleWindow, public IEn
     }
     if (!object) return E_POINTER;
     *object = nullptr;
-    const std::vector<HWND> children = form_->ChildrenInReadingOrder();
-    if (child.lVal < 1 || static_cast<std::size_t>(child.lVal) > children.size()) {
-      return E_INVALIDARG;
-    }
-    return MakeDispatch(children[static_cast<std::size_t>(child.lVal) - 1], object);
+    const HWND window = ChildWindow(child.lVal);
+    return window ? MakeDispatch(window, object) : E_INVALIDARG;
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!Alive()) return Gone(name);
+    if (auto answer = AskChild(child, [&](IAccessible& of) { return of.get_accName(Self(), name); },
+                               name)) {
+      return *answer;
+    }
     if (!IsSelf(child) || !name) return standard_->get_accName(child, name);
     switch (speaks_) {
       case Speaks::Cell: return ToBstr(Widen(ElementRow(atomic_number_).name), name);
@@ -201,17 +236,22 @@ class AccessibleObject final : public IAccessible, public IOleWindow, public IEn
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     if (!Alive()) return Gone(value);
-    const NativeControl* control = form_->ControlOf(window_);
-    if (!IsSelf(child) || !value || !control ||
-        control->description->kind != ControlKind::HScrollBar) {
-      return standard_->get_accValue(child, value);
+    if (auto answer = AskChild(
+            child, [&](IAccessible& of) { return of.get_accValue(Self(), value); }, value)) {
+      return *answer;
     }
+    if (!IsSelf(child) || !value || !IsBar()) return standard_->get_accValue(child, value);
     SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_POS};
     if (!GetScrollInfo(window_, SB_CTL, &info)) return Gone(value);
     return ToBstr(std::to_wstring(info.nPos), value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
     if (!Alive()) return Gone(description);
+    if (auto answer = AskChild(
+            child, [&](IAccessible& of) { return of.get_accDescription(Self(), description); },
+            description)) {
+      return *answer;
+    }
     if (!IsSelf(child) || !description || speaks_ != Speaks::Cell) {
       return standard_->get_accDescription(child, description);
     }
@@ -224,12 +264,23 @@ class AccessibleObject final : public IAccessible, public IOleWindow, public IEn
     if (!end || start.vt != VT_I4) return standard_->accNavigate(direction, start, end);
     const bool sideways = direction == NAVDIR_NEXT || direction == NAVDIR_PREVIOUS;
     const bool downwards = direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD;
+    if (!sideways) {
+      // From a child, the child's own object goes up, down, left, right or into itself.
+      if (auto answer = AskChild(
+              start, [&](IAccessible& of) { return of.accNavigate(direction, Self(), end); },
+              end)) {
+        return *answer;
+      }
+    }
     const std::vector<HWND> order = form_->ChildrenInReadingOrder();
     std::ptrdiff_t from = -1;
     if (speaks_ == Speaks::Form && downwards && start.lVal == CHILDID_SELF) {
       from = direction == NAVDIR_FIRSTCHILD ? -1 : static_cast<std::ptrdiff_t>(order.size());
-    } else if (speaks_ == Speaks::Form && sideways && start.lVal >= 1 &&
-               static_cast<std::size_t>(start.lVal) <= order.size()) {
+    } else if (speaks_ == Speaks::Form && sideways && start.lVal != CHILDID_SELF) {
+      if (start.lVal < 1 || static_cast<std::size_t>(start.lVal) > order.size()) {
+        VariantInit(end);
+        return E_INVALIDARG;
+      }
       from = start.lVal - 1;
     } else if (speaks_ != Speaks::Form && sideways && start.lVal == CHILDID_SELF) {
       const auto self = std::find(order.begin(), order.end(), window_);
@@ -244,64 +295,150 @@ class AccessibleObject final : public IAccessible, public IOleWindow, public IEn
     if (to < 0 || to >= static_cast<std::ptrdiff_t>(order.size())) return S_FALSE;
     return MakeVariant(order[static_cast<std::size_t>(to)], end);
   }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+    if (!Alive()) return Gone(child);
+    if (speaks_ != Speaks::Form) return standard_->accHitTest(x, y, child);
+    if (!child) return E_POINTER;
+    VariantInit(child);
+    const HWND form = form_->form();
+    POINT point{x, y};
+    RECT client{};
+    if (!GetClientRect(form, &client) || !ScreenToClient(form, &point) ||
+        !PtInRect(&client, point)) {
+      return S_FALSE;
+    }
+    // The control on top at that point, as the mouse finds it.
+    const HWND hit = ChildWindowFromPointEx(form, point, CWP_SKIPINVISIBLE);
+    if (hit && hit != form && form_->ControlOf(hit)) return MakeVariant(hit, child);
+    child->vt = VT_I4;
+    child->lVal = CHILDID_SELF;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+    if (!Alive()) return Gone(child);
+    if (speaks_ != Speaks::Form) return standard_->get_accFocus(child);
+    if (!child) return E_POINTER;
+    VariantInit(child);
+    const HWND focus = GetFocus();
+    if (focus && focus == form_->form()) {
+      child->vt = VT_I4;
+      child->lVal = CHILDID_SELF;
+      return S_OK;
+    }
+    for (HWND window = focus; window && window != form_->form(); window = GetParent(window)) {
+      if (form_->ControlOf(window)) return MakeVariant(window, child);
+    }
+    return S_FALSE;  // the focus is elsewhere
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+    if (!Alive()) return Gone(children);
+    if (speaks_ != Speaks::Form) return standard_->get_accSelection(children);
+    // None of Form1's children can be selected.
+    Clear(children);
+    return children ? S_FALSE : E_POINTER;
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    if (!Alive()) return Gone();
+    if (auto answer =
+            AskChild(child, [&](IAccessible& of) { return of.put_accValue(Self(), value); })) {
+      return *answer;
+    }
+    if (!IsSelf(child) || !IsBar()) return standard_->put_accValue(child, value);
+    const std::optional<double> wanted = NumberIn(value);
+    const std::optional<std::int16_t> position =
+        wanted ? BarPositionForValue(*wanted, form_->ControlOf(window_)->description->scroll)
+               : std::nullopt;
+    if (!position) return E_INVALIDARG;
+    form_->MoveBar(*position);
+    return S_OK;
+  }
 
-  // IAccessible: the system's answers.
+  // IAccessible: the system's answers, for a child through the child's own object.
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (!Alive()) return Gone(role);
+    if (auto answer = AskChild(child, [&](IAccessible& of) { return of.get_accRole(Self(), role); },
+                               role)) {
+      return *answer;
+    }
     return standard_->get_accRole(child, role);
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     if (!Alive()) return Gone(state);
+    if (auto answer = AskChild(
+            child, [&](IAccessible& of) { return of.get_accState(Self(), state); }, state)) {
+      return *answer;
+    }
     return standard_->get_accState(child, state);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
     if (!Alive()) return Gone(help);
+    if (auto answer = AskChild(child, [&](IAccessible& of) { return of.get_accHelp(Self(), help); },
+                               help)) {
+      return *answer;
+    }
     return standard_->get_accHelp(child, help);
   }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-    if (!Alive()) return Gone(file);
+    if (!Alive()) return Gone(file, topic);
+    if (auto answer = AskChild(
+            child, [&](IAccessible& of) { return of.get_accHelpTopic(file, Self(), topic); },
+            file, topic)) {
+      return *answer;
+    }
     return standard_->get_accHelpTopic(file, child, topic);
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
     if (!Alive()) return Gone(shortcut);
+    if (auto answer = AskChild(
+            child, [&](IAccessible& of) { return of.get_accKeyboardShortcut(Self(), shortcut); },
+            shortcut)) {
+      return *answer;
+    }
     return standard_->get_accKeyboardShortcut(child, shortcut);
-  }
-  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-    if (!Alive()) return Gone(child);
-    return standard_->get_accFocus(child);
-  }
-  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-    if (!Alive()) return Gone(children);
-    return standard_->get_accSelection(children);
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
     if (!Alive()) return Gone(action);
+    if (auto answer = AskChild(
+            child, [&](IAccessible& of) { return of.get_accDefaultAction(Self(), action); },
+            action)) {
+      return *answer;
+    }
     return standard_->get_accDefaultAction(child, action);
   }
   HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
     if (!Alive()) return Gone();
+    if (auto answer =
+            AskChild(child, [&](IAccessible& of) { return of.accSelect(flags, Self()); })) {
+      return *answer;
+    }
     return standard_->accSelect(flags, child);
   }
   HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                         VARIANT child) override {
-    if (!Alive()) return Gone();
+    if (!Alive()) return Gone(left, top, width, height);
+    if (auto answer = AskChild(
+            child,
+            [&](IAccessible& of) { return of.accLocation(left, top, width, height, Self()); },
+            left, top, width, height)) {
+      return *answer;
+    }
     return standard_->accLocation(left, top, width, height, child);
-  }
-  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-    if (!Alive()) return Gone(child);
-    return standard_->accHitTest(x, y, child);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     if (!Alive()) return Gone();
+    if (auto answer =
+            AskChild(child, [&](IAccessible& of) { return of.accDoDefaultAction(Self()); })) {
+      return *answer;
+    }
     return standard_->accDoDefaultAction(child);
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
     if (!Alive()) return Gone();
+    if (auto answer =
+            AskChild(child, [&](IAccessible& of) { return of.put_accName(Self(), name); })) {
+      return *answer;
+    }
     return standard_->put_accName(child, name);
-  }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-    if (!Alive()) return Gone();
-    return standard_->put_accValue(child, value);
   }
 
   // IOleWindow: the window the object stands for (WindowFromAccessibleObject asks this).
@@ -364,6 +501,37 @@ class AccessibleObject final : public IAccessible, public IOleWindow, public IEn
   bool Alive() const {
     return form_->connected() && IsWindow(window_) &&
            (window_ == form_->form() || form_->ControlOf(window_) != nullptr);
+  }
+
+  bool IsBar() const {
+    const NativeControl* control = form_->ControlOf(window_);
+    return control && control->description->kind == ControlKind::HScrollBar;
+  }
+
+  // The window of Form1's child at `place` in the reading order (from 1); null for none.
+  HWND ChildWindow(LONG place) const {
+    const std::vector<HWND> children = form_->ChildrenInReadingOrder();
+    if (place < 1 || static_cast<std::size_t>(place) > children.size()) return nullptr;
+    return children[static_cast<std::size_t>(place) - 1];
+  }
+
+  // On Form1's client area, a question about the child at place `child` in the reading order:
+  // `ask` puts it to the child's own object, about itself. Nothing when `child` is CHILDID_SELF or
+  // this is not the form; E_INVALIDARG, with `outs` left empty, for a place with no child.
+  template <typename Ask, typename... Out>
+  std::optional<HRESULT> AskChild(const VARIANT& child, Ask ask, Out*... outs) {
+    if (speaks_ != Speaks::Form || child.vt != VT_I4 || child.lVal == CHILDID_SELF) {
+      return std::nullopt;
+    }
+    (Clear(outs), ...);
+    const HWND window = ChildWindow(child.lVal);
+    if (!window) return E_INVALIDARG;
+    AccessibleObject* object = nullptr;
+    const HRESULT made = Create(form_, window, &object);
+    if (FAILED(made)) return made;
+    const HRESULT answer = ask(static_cast<IAccessible&>(*object));
+    object->Release();
+    return answer;
   }
 
   HRESULT MakeDispatch(HWND window, IDispatch** out) {

@@ -91,11 +91,15 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND control, UINT message, WPARAM
       }
       break;
     case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
       // The edit control and the scroll bar would keep the wheel to themselves.
       if (self->window_) return SendMessageW(self->window_, message, wparam, lparam);
       break;
     case WM_LBUTTONDOWN:
-      if (control == self->controls_.WindowOf(velmora::control::Scroll_T)) self->box_press_.Reset();
+    case WM_LBUTTONDBLCLK:  // the bar takes a second click as a press too
+      if (control == self->controls_.WindowOf(velmora::control::Scroll_T)) {
+        self->box_press_.Begin(static_cast<std::int16_t>(GetScrollPos(control, SB_CTL)));
+      }
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(control, &FormWindow::ControlProcedure, kControlSubclass);
@@ -118,10 +122,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return DefWindowProcW(window_, message, wparam, lparam);
     case WM_HSCROLL:
-      OnHorizontalScroll(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
+      OnHorizontalScroll(LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam));
       return 0;
     case WM_MOUSEWHEEL:
-      OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wparam), GET_KEYSTATE_WPARAM(wparam));
+    case WM_MOUSEHWHEEL:
+      OnMouseWheel(message == WM_MOUSEHWHEEL ? WheelAxis::Horizontal : WheelAxis::Vertical,
+                   GET_WHEEL_DELTA_WPARAM(wparam), GET_KEYSTATE_WPARAM(wparam));
       return 0;
     case WM_SYSCOLORCHANGE:
       OnSystemColoursChanged();
@@ -156,7 +162,9 @@ bool FormWindow::OnCreate() {
   fonts_ = std::make_unique<WindowFonts>(resolution.y);
   if (!CreateControls(window_, *fonts_, resolution, controls_)) return false;
   tooltips_.Create(window_, controls_);
-  accessible_ = std::make_shared<AccessibleForm>(window_, controls_, dispatcher_);
+  accessible_ = std::make_shared<AccessibleForm>(
+      window_, controls_, dispatcher_,
+      [this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
   for (const ControlDescription& control : WindowDescription()) {
     SetWindowSubclass(controls_.WindowOf(control.name), &FormWindow::ControlProcedure,
                       kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -173,35 +181,42 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
   return reinterpret_cast<LRESULT>(BackgroundBrush(found->description->back_colour));
 }
 
-void FormWindow::OnHorizontalScroll(int code, HWND bar) {
+void FormWindow::OnHorizontalScroll(int code, int box_position, HWND bar) {
   const NativeControl* found = controls_.FindByWindow(bar);
   if (!found || found->description->name != control::Scroll_T) return;
-  SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_POS | SIF_TRACKPOS};
-  GetScrollInfo(bar, SB_CTL, &info);
-  if (code == SB_ENDSCROLL) box_press_.Reset();
-  // The scroll box applies nothing until it is dragged away from where it was pressed.
-  if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && !box_press_.Moved(info.nTrackPos)) {
-    return;
+  if (code == SB_ENDSCROLL) box_press_.End();
+  if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) {
+    // Nothing until the box leaves where it was pressed; exactly the bar's position at the press
+    // when it comes back there.
+    const std::optional<int> where = box_press_.Where(box_position);
+    if (!where) return;
+    box_position = *where;
   }
+  SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_POS};
+  GetScrollInfo(bar, SB_CTL, &info);
   const std::optional<std::int16_t> target =
-      ScrollTarget(code, static_cast<std::int16_t>(info.nPos), info.nTrackPos,
+      ScrollTarget(code, static_cast<std::int16_t>(info.nPos), box_position,
                    found->description->scroll);
   // A key or arrow at the end of the range moves nothing, and nothing is applied, as on a bar
   // that reports only changes of its value.
   if (target && *target != info.nPos) Finish(dispatcher_.UserMovedBar(*target));
 }
 
-void FormWindow::OnMouseWheel(int delta, int keys) {
+void FormWindow::OnMouseWheel(WheelAxis axis, int delta, int keys) {
   const NativeControl* bar = controls_.Find(control::Scroll_T);
   if (!bar) return;
-  WheelSetting setting{.page_per_notch = (keys & (MK_CONTROL | MK_SHIFT)) != 0};
+  const bool sideways = axis == WheelAxis::Horizontal;
+  WheelSetting setting{.page_per_notch = (keys & (MK_CONTROL | MK_SHIFT)) != 0, .axis = axis};
   UINT lines = 0;
-  if (SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) setting.lines = lines;
+  if (SystemParametersInfoW(sideways ? SPI_GETWHEELSCROLLCHARS : SPI_GETWHEELSCROLLLINES, 0,
+                            &lines, 0)) {
+    setting.lines = lines;
+  }
   SCROLLINFO info{.cbSize = sizeof(SCROLLINFO), .fMask = SIF_POS};
   if (!GetScrollInfo(bar->window, SB_CTL, &info)) return;
   const std::optional<std::int16_t> target =
       WheelTarget(delta, setting, static_cast<std::int16_t>(info.nPos), bar->description->scroll,
-                  wheel_remainder_);
+                  sideways ? tilt_remainder_ : wheel_remainder_);
   if (target) Finish(dispatcher_.UserMovedBar(*target));
 }
 

@@ -32,8 +32,10 @@ std::optional<std::int16_t> WheelTarget(int delta, const WheelSetting& setting,
   const bool by_page = setting.page_per_notch || setting.lines == WHEEL_PAGESCROLL;
   const std::int64_t per_notch =
       by_page ? range.large_change : std::int64_t{setting.lines} * range.small_change;
-  // In 1/WHEEL_DELTA of a position unit; toward the user (a negative delta) is up the range.
-  const std::int64_t turn = -std::int64_t{delta} * per_notch;
+  // In 1/WHEEL_DELTA of a position unit: up the range toward the user (a negative delta on the
+  // wheel) and to the right (a positive one sideways).
+  const std::int64_t up = setting.axis == WheelAxis::Horizontal ? 1 : -1;
+  const std::int64_t turn = up * delta * per_notch;
   if ((turn < 0) != (remainder < 0)) remainder = 0;
   const std::int64_t total = remainder + turn;
   const std::int64_t steps = total / WHEEL_DELTA;  // whole steps, toward zero

@@ -20,45 +20,64 @@ namespace velmora::win32 {
 std::optional<std::int16_t> ScrollTarget(int code, std::int16_t current, int box_position,
                                          const ScrollRange& range);
 
-// Whether the scroll box has moved during one press of the mouse on the bar. The bar reports the
-// box at the press (SB_THUMBTRACK), at each drag step and at the release (SB_THUMBPOSITION), each
-// time at a position it works out from the box's pixels, so the report at the press can be a few
-// positions off the bar's own (Wine's is). The box counts as moved once a report differs from
-// that first one; a click on the box that moved it nowhere moves nothing.
+// One press of the mouse on the bar, from the button going down on it to the bar's SB_ENDSCROLL,
+// and where the reports of the scroll box within it put the bar. The bar reports the box at the
+// press (SB_THUMBTRACK), at each drag step, when the box springs back to where it was pressed
+// (the pointer pulled far off the bar) and at the release (SB_THUMBPOSITION), each time at a
+// position it works out from the box's pixels, so a report of the box where it was pressed can be
+// a few positions off the bar's own (Wine's is). So the first report of a press, the box where it
+// was pressed, moves nothing; the box counts as moved once a report differs from it; and a report
+// equal to it after that puts the bar back exactly where it stood at the press. A click on the box
+// that moved it nowhere moves nothing, and a drag that ends where it began changes nothing.
+// Outside a press a report is the user's choice of a place (the bar's menu, "Scroll Here"): the
+// bar goes there.
 class ScrollBoxPress {
  public:
-  // A press of the mouse on the bar begins, or the last one ended (SB_ENDSCROLL).
-  void Reset() {
-    first_report_.reset();
-    moved_ = false;
+  // The mouse button went down on the bar (WM_LBUTTONDOWN, WM_LBUTTONDBLCLK), which stood at
+  // `bar_position`.
+  void Begin(std::int16_t bar_position) {
+    End();
+    pressed_ = true;
+    bar_at_press_ = bar_position;
   }
-  // A report of the box at `box_position`: true when the box has moved.
-  bool Moved(int box_position) {
-    if (!first_report_) {
-      first_report_ = box_position;
-      return false;
-    }
-    moved_ = moved_ || box_position != *first_report_;
-    return moved_;
+  // The press is over (SB_ENDSCROLL).
+  void End() { pressed_ = reported_ = moved_ = false; }
+  // Where a report of the box at `box_position` puts the bar; nothing when it moves nothing.
+  std::optional<int> Where(int box_position) {
+    if (!pressed_) return box_position;
+    if (!reported_) first_report_ = box_position;
+    reported_ = true;
+    moved_ = moved_ || box_position != first_report_;
+    if (!moved_) return std::nullopt;
+    return box_position == first_report_ ? bar_at_press_ : box_position;
   }
 
  private:
-  std::optional<int> first_report_;
+  bool pressed_ = false;
+  std::int16_t bar_at_press_ = 0;
+  bool reported_ = false;  // first_report_ holds the first report of the press
+  int first_report_ = 0;
   bool moved_ = false;
 };
 
+// Which way of the wheel a turn is: the wheel itself (WM_MOUSEWHEEL), or tilted or swiped
+// sideways (WM_MOUSEHWHEEL: a tilt wheel, a touchpad's sideways swipe).
+enum class WheelAxis { Vertical, Horizontal };
+
 // How far a notch of the wheel (WHEEL_DELTA) moves the bar.
 struct WheelSetting {
-  // The system's wheel setting (SPI_GETWHEELSCROLLLINES): small changes per notch; 0 turns the
-  // wheel off, WHEEL_PAGESCROLL makes a notch a large change.
+  // The system's wheel setting (SPI_GETWHEELSCROLLLINES, SPI_GETWHEELSCROLLCHARS sideways): small
+  // changes per notch; 0 turns the wheel off, WHEEL_PAGESCROLL makes a notch a large change.
   unsigned lines = 3;
   // Ctrl or Shift held: a notch is a large change, whatever the setting.
   bool page_per_notch = false;
+  WheelAxis axis = WheelAxis::Vertical;
 };
 
-// Where a wheel turn of `delta` (WM_MOUSEWHEEL's, WHEEL_DELTA a notch, positive away from the
-// user) puts the bar at `current`. As on the Qt window's horizontal bar, turning toward the user
-// raises the temperature and away lowers it; one message moves at most one large change.
+// Where a wheel turn of `delta` (WHEEL_DELTA a notch; positive away from the user on the wheel,
+// to the right sideways) puts the bar at `current`. As on the Qt window's horizontal bar, turning
+// toward the user or to the right raises the temperature, away or to the left lowers it; one
+// message moves at most one large change.
 // A turn worth part of a small change (a high-resolution wheel sends fractions of a notch) moves
 // the whole changes it makes up and keeps the rest in `remainder` (in 1/WHEEL_DELTA of a small
 // change), which the next turn in the same direction adds to; a turn the other way, or one

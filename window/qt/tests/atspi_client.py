@@ -41,11 +41,11 @@ TABLE_ROWS = [
     list(range(57, 72)), list(range(89, 104)),
 ]
 EXPECTED_ORDER = (
-    [("label", "(c) The Velmora developers"), ("text", "Temperature in kelvin"),
+    [("label", "Temperature, in Kelvin (6000 K max)"), ("text", "Temperature in kelvin"),
      ("label", "Temperature in force: 298 K"), ("scroll bar", "Temperature in kelvin")]
     + [("label", cell if isinstance(cell, str) else ELEMENTS[cell - 1])
        for row in TABLE_ROWS for cell in row]
-    + [("label", "Temperature, in Kelvin (6000 K max)")])
+    + [("label", "(c) The Velmora developers")])
 
 failures = []
 

@@ -51,11 +51,11 @@ class FormAccessibilityTest : public QObject {
       QCOMPARE(form->indexOfChild(child), i);
       QCOMPARE(child->parent(), form);
     }
-    QCOMPARE(form->child(0)->text(QAccessible::Name), QString("(c) The Velmora developers"));
+    QCOMPARE(form->child(0)->text(QAccessible::Name),
+             QString("Temperature, in Kelvin (6000 K max)"));
     QCOMPARE(form->child(2)->text(QAccessible::Name), QString("Temperature in force: 298 K"));
     QCOMPARE(form->child(4)->text(QAccessible::Name), QString("Hydrogen"));
-    QCOMPARE(form->child(115)->text(QAccessible::Name),
-             QString("Temperature, in Kelvin (6000 K max)"));
+    QCOMPARE(form->child(115)->text(QAccessible::Name), QString("(c) The Velmora developers"));
     QVERIFY(!form->child(-1));
     QVERIFY(!form->child(form->childCount()));
     // The widgets themselves keep the creation order, which is the stacking order.
@@ -95,6 +95,7 @@ class FormAccessibilityTest : public QObject {
     QTest::newRow("1000") << QVariant(1000.0) << 1000;
     QTest::newRow("an int") << QVariant(3000) << 3000;
     QTest::newRow("rounded down") << QVariant(1000.4) << 1000;
+    QTest::newRow("rounded up") << QVariant(1000.6) << 1001;
     QTest::newRow("a half to the even kelvin") << QVariant(998.5) << 998;
     QTest::newRow("where the bar is already: applied") << QVariant(42.0) << 42;
     QTest::newRow("below the range") << QVariant(-5.0) << 0;

@@ -92,7 +92,8 @@ class FormWindowTest : public testing::Test {
 
   // A real drag of the scroll box: the moves and the release wait in the queue, the press runs
   // the bar's own tracking loop, which sends SB_THUMBTRACK for each move and SB_THUMBPOSITION.
-  void DragScrollBox(std::vector<int> offsets) {
+  // With `let_go_below`, the pointer is pulled that many pixels below the bar before the release.
+  void DragScrollBox(std::vector<int> offsets, int let_go_below = 0) {
     HWND bar = Control("Scroll_T");
     SCROLLBARINFO info{.cbSize = sizeof(SCROLLBARINFO)};
     ASSERT_TRUE(GetScrollBarInfo(bar, OBJID_CLIENT, &info));
@@ -103,7 +104,8 @@ class FormWindowTest : public testing::Test {
       x += offset;
       PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
     }
-    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    if (let_go_below) PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + let_go_below));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, y + let_go_below));
     SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, press);
     PumpMessages();
   }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 // The Win32 window driven through messages as the user drives it: typing, pasting (long texts
 // taken whole and copied by nothing but the handler), the keys on the scroll bar, clicks on its
-// arrows and track, real drags of the scroll box, the mouse wheel under the system's wheel
-// settings; and code writes of the scroll bar's value, which raise nothing.
+// arrows and track, "Scroll Here", real drags of the scroll box let go on the bar or far off it,
+// the mouse wheel and sideways tilts, on the focused control or the one under the pointer, under
+// the system's wheel settings; and code writes of the scroll bar's value, which raise nothing.
 #include <ostream>
 #include <string>
 #include <vector>
@@ -149,20 +150,27 @@ TEST_F(FormWindowTest, KeysTowardAnEndTheBarIsAtApplyNothing) {
   }
 }
 
-// The system's wheel setting for one test, put back afterwards.
+// The system's wheel setting for one test, lines a notch and the same sideways, put back
+// afterwards.
 class WheelLinesSetting {
  public:
   explicit WheelLinesSetting(UINT lines) {
     SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &saved_, 0);
-    changed_ = SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0) != 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLCHARS, 0, &saved_sideways_, 0);
+    changed_ = SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0) != 0 &&
+               SystemParametersInfoW(SPI_SETWHEELSCROLLCHARS, lines, nullptr, 0) != 0;
   }
   WheelLinesSetting(const WheelLinesSetting&) = delete;
   WheelLinesSetting& operator=(const WheelLinesSetting&) = delete;
-  ~WheelLinesSetting() { SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved_, nullptr, 0); }
+  ~WheelLinesSetting() {
+    SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved_, nullptr, 0);
+    SystemParametersInfoW(SPI_SETWHEELSCROLLCHARS, saved_sideways_, nullptr, 0);
+  }
   bool changed() const { return changed_; }
 
  private:
   UINT saved_ = 3;
+  UINT saved_sideways_ = 3;
   bool changed_ = false;
 };
 
@@ -176,12 +184,15 @@ struct WheelCase {
   WPARAM keys;
   int temperature;
   const char* text;  // "12" typed first: a wheel turn that moves nothing leaves it
+  UINT message = WM_MOUSEWHEEL;  // or WM_MOUSEHWHEEL, sideways
+  const char* under_pointer = nullptr;  // the control it goes to; none: the focused window
 };
 void PrintTo(const WheelCase& row, std::ostream* out) { *out << row.name; }
 
 class WheelTest : public FormWindowTest, public testing::WithParamInterface<WheelCase> {};
 
-// WM_MOUSEWHEEL goes to the window with the keyboard focus, as the system sends it.
+// The wheel goes to the window with the keyboard focus or, as Windows 10 and later send it, to
+// the one under the pointer.
 TEST_P(WheelTest, MovesTheBarAsAUserMove) {
   const WheelCase& wheel = GetParam();
   const WheelLinesSetting setting(wheel.lines);
@@ -190,8 +201,9 @@ TEST_P(WheelTest, MovesTheBarAsAUserMove) {
   SetFocus(wheel.focus == Focus::ScrollBar ? Control("Scroll_T")
            : wheel.focus == Focus::TextBox ? Control("Text_T")
                                            : form_.window());
+  HWND to = wheel.under_pointer ? Control(wheel.under_pointer) : GetFocus();
   for (int delta : wheel.deltas) {
-    SendMessageW(GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(wheel.keys, delta), MAKELPARAM(100, 100));
+    SendMessageW(to, wheel.message, MAKEWPARAM(wheel.keys, delta), MAKELPARAM(100, 100));
   }
   PumpMessages();
   ExpectShowing(wheel.temperature, wheel.text);
@@ -209,7 +221,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "12"},
         WheelCase{"OneLineSetting", 1, Focus::ScrollBar, {-120, -120}, 0, 14, ""},
         WheelCase{"PageSetting", WHEEL_PAGESCROLL, Focus::ScrollBar, {-120}, 0, 62, ""},
-        WheelCase{"ControlTurnsPages", 3, Focus::TextBox, {-120}, MK_CONTROL, 62, ""}),
+        WheelCase{"ControlTurnsPages", 3, Focus::TextBox, {-120}, MK_CONTROL, 62, ""},
+        WheelCase{"NotchOverACell", 3, Focus::TextBox, {-120}, 0, 15, "", WM_MOUSEWHEEL,
+                  "Label_080_Hg"},
+        WheelCase{"TiltRightOverACell", 3, Focus::TextBox, {120}, 0, 15, "", WM_MOUSEHWHEEL,
+                  "Label_080_Hg"},
+        WheelCase{"TiltLeftOnTheBar", 1, Focus::ScrollBar, {-120}, 0, 11, "", WM_MOUSEHWHEEL}),
     [](const testing::TestParamInfo<WheelCase>& param) { return std::string(param.param.name); });
 
 TEST_F(FormWindowTest, AMoveAfterANestedRunStartsFromTheShownTemperature) {
@@ -219,12 +236,14 @@ TEST_F(FormWindowTest, AMoveAfterANestedRunStartsFromTheShownTemperature) {
   ExpectShowing(14, "");
 }
 
-TEST_F(FormWindowTest, ArrowAndTrackClicksAreAppliedLikeDragSteps) {
-  const struct { int code; int temperature; } moves[] = {
-      {SB_LINERIGHT, 299}, {SB_PAGERIGHT, 349}, {SB_LINELEFT, 348}, {SB_PAGELEFT, 298}};
+// The bar's menu sends "Scroll Here" as a release of the scroll box with no press before it.
+TEST_F(FormWindowTest, ArrowAndTrackClicksAndScrollHereAreAppliedLikeDragSteps) {
+  const struct { int code; int position; int temperature; } moves[] = {
+      {SB_LINERIGHT, 0, 299}, {SB_PAGERIGHT, 0, 349}, {SB_LINELEFT, 0, 348},
+      {SB_PAGELEFT, 0, 298},  {SB_THUMBPOSITION, 4321, 4321}, {SB_ENDSCROLL, 0, 4321}};
   HWND bar = Control("Scroll_T");
   for (const auto& move : moves) {
-    SendMessageW(form_.window(), WM_HSCROLL, MAKEWPARAM(move.code, 0),
+    SendMessageW(form_.window(), WM_HSCROLL, MAKEWPARAM(move.code, move.position),
                  reinterpret_cast<LPARAM>(bar));
     ExpectShowing(move.temperature, "");
   }
@@ -243,13 +262,18 @@ TEST_F(FormWindowTest, DragAppliesTheScrollBoxPositionAfterTheNestedRun) {
 }
 
 // Pressing and releasing the scroll box without moving it moves nothing: the box keeps the
-// number typed, although the bar reports the release at a position worked out from its pixels.
-TEST_F(FormWindowTest, AClickOnTheScrollBoxAppliesNothing) {
+// number typed. A drag let go far below the bar, where the box springs back to the press, ends
+// exactly at the temperature of the press (the drag emptied the box). The bar reports both at
+// positions worked out from the box's pixels, a few kelvin off its own.
+TEST_F(FormWindowTest, TheScrollBoxBackWhereItWasPressedKeepsTheTemperature) {
   for (const char* typed : {"298", "777", "4242", "5999"}) {
-    SetWindowTextW(Control("Text_T"), L"");
-    Type(typed);
-    DragScrollBox({});
-    ExpectShowing(std::stoi(typed), typed);
+    for (const bool dragged : {false, true}) {
+      SetWindowTextW(Control("Text_T"), L"");
+      Type(typed);
+      if (dragged) DragScrollBox({-60}, 400);
+      else DragScrollBox({});
+      ExpectShowing(std::stoi(typed), dragged ? "" : typed);
+    }
   }
   EXPECT_TRUE(errors_.empty());
 }

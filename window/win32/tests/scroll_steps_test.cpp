@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // Where each user action on the scroll bar puts its position: steps, ends, the scroll box, and
-// clamping at both ends of the range; when a press of the scroll box has moved it; turns of the
-// mouse wheel, whole and in parts of a notch, under the system's wheel settings.
+// clamping at both ends of the range; what the reports of the scroll box within a press of the
+// mouse and outside one move; turns of the mouse wheel and sideways tilts, whole and in parts of
+// a notch, under the system's wheel settings.
 #include "window/win32/scroll_steps.h"
 
 #include <gtest/gtest.h>
@@ -50,10 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"EndOfScrollMovesNothing", SB_ENDSCROLL, 298, 0, std::nullopt}),
     [](const testing::TestParamInfo<StepCase>& param) { return std::string(param.param.name); });
 
+constexpr int kPress = -1;  // the button goes down on the bar, standing at 298
+constexpr int kEnd = -2;    // SB_ENDSCROLL
+
 struct PressCase {
   const char* name;
-  std::vector<std::optional<int>> reports;  // positions of the scroll box; none: a new press
-  std::vector<bool> moved;                  // for each position reported
+  std::vector<int> reports;  // positions of the scroll box, kPress and kEnd
+  std::vector<std::optional<int>> targets;  // for each position reported
 };
 void PrintTo(const PressCase& row, std::ostream* out) { *out << row.name; }
 
@@ -61,24 +65,26 @@ class ScrollBoxPressTest : public testing::TestWithParam<PressCase> {};
 
 TEST_P(ScrollBoxPressTest, MovesOnceAReportDiffersFromThePress) {
   ScrollBoxPress press;
-  std::vector<bool> moved;
-  for (const std::optional<int>& report : GetParam().reports) {
-    if (report) {
-      moved.push_back(press.Moved(*report));
-    } else {
-      press.Reset();
-    }
+  std::vector<std::optional<int>> targets;
+  for (int report : GetParam().reports) {
+    if (report == kPress) press.Begin(298);
+    else if (report == kEnd) press.End();
+    else targets.push_back(press.Where(report));
   }
-  EXPECT_EQ(moved, GetParam().moved);
+  EXPECT_EQ(targets, GetParam().targets);
 }
+
+constexpr std::nullopt_t kNone = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
     Presses, ScrollBoxPressTest,
-    testing::Values(PressCase{"ClickOnTheBox", {297, 297}, {false, false}},
-                    PressCase{"Drag", {297, 376, 402, 402}, {false, true, true, true}},
-                    PressCase{"DraggedBackToThePress", {297, 376, 297}, {false, true, true}},
-                    PressCase{"EachPressStartsAfresh", {297, 376, std::nullopt, 376, 376},
-                              {false, true, false, false}}),
+    testing::Values(
+        PressCase{"ClickOnTheBox", {kPress, 297, 297}, {kNone, kNone}},
+        PressCase{"Drag", {kPress, 297, 376, 402, 402}, {kNone, 376, 402, 402}},
+        PressCase{"BackToThePressIsThePressPosition", {kPress, 297, 376, 297}, {kNone, 376, 298}},
+        PressCase{"EachPressStartsAfresh", {kPress, 297, 376, kPress, 376, 376},
+                  {kNone, 376, kNone, kNone}},
+        PressCase{"OutsideAPressAReportIsAMove", {kPress, 297, kEnd, 1234}, {kNone, 1234}}),
     [](const testing::TestParamInfo<PressCase>& param) { return std::string(param.param.name); });
 
 struct WheelCase {
@@ -121,6 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
         WheelCase{"TurningBackDropsTheParts", kOneLine, 298, {-100, 10, -100},
                   {kStays, kStays, kStays}, 100},
         WheelCase{"AtTheMaximumKeepsNothing", kOneLine, 6000, {-60}, {kStays}, 0},
+        // Sideways, to the right is up the range and to the left down.
+        WheelCase{"TiltRightRaises", {3, false, WheelAxis::Horizontal}, 298, {120, -40},
+                  {301, 300}, 0},
         // The largest turn a message carries under the largest line setting stays in range.
         WheelCase{"ExtremeTurn", {WHEEL_PAGESCROLL - 1, false}, 298, {-32768}, {348}, 112}),
     [](const testing::TestParamInfo<WheelCase>& param) { return std::string(param.param.name); });
