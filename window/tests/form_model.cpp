@@ -170,19 +170,20 @@ std::optional<int> FormModel::Step(BarStep step) const {
   return target;
 }
 
-std::optional<int> FormModel::Wheel(int delta, unsigned lines, bool by_page) {
+std::optional<int> FormModel::Wheel(int delta, unsigned lines, bool by_page, bool sideways) {
   if (delta == 0 || lines == 0) return std::nullopt;
+  int& rest = wheel_rest_by_axis_[sideways ? 1 : 0];
   const long long per_notch = by_page ? kPageStep : static_cast<long long>(lines) * kSmallStep;
   const long long turn = static_cast<long long>(delta) * per_notch;
-  if ((turn < 0) != (wheel_rest_ < 0)) wheel_rest_ = 0;
-  const long long total = wheel_rest_ + turn;
+  if ((turn < 0) != (rest < 0)) rest = 0;
+  const long long total = rest + turn;
   const long long whole = total / kWheelNotch;
-  wheel_rest_ = static_cast<int>(total % kWheelNotch);
+  rest = static_cast<int>(total % kWheelNotch);
   const long long moved = std::clamp<long long>(whole, -kPageStep, kPageStep);
   const int target = static_cast<int>(std::clamp<long long>(temperature_ + moved, kLowest, kHighest));
   if (target != temperature_) return target;
   if ((total > 0 && temperature_ == kHighest) || (total < 0 && temperature_ == kLowest)) {
-    wheel_rest_ = 0;
+    rest = 0;
   }
   return std::nullopt;
 }

@@ -67,8 +67,9 @@ class FormModel {
   // A turn of a wheel: `delta` (kWheelNotch a notch) toward higher temperatures, moving `lines`
   // small steps a notch, or a page when `by_page`. A turn worth part of a step keeps the rest for
   // the next turn the same way; a turn the other way, or one stopped by the end it heads for,
-  // drops it. One turn moves at most a page.
-  std::optional<int> Wheel(int delta, unsigned lines, bool by_page);
+  // drops it. One turn moves at most a page. A wheel turned `sideways` (tilted, or a swipe) keeps
+  // its rest apart.
+  std::optional<int> Wheel(int delta, unsigned lines, bool by_page, bool sideways = false);
   // A value set by an assistive technology: clamped, rounded half to even; nothing for NaN.
   static std::optional<int> AssistiveValue(double value);
   // A user move of the bar to `position`: applied, and the box emptied.
@@ -92,7 +93,9 @@ class FormModel {
   std::size_t selection_start_ = 0;
   std::size_t selection_end_ = 0;
   std::size_t refused_ = 0;
-  int wheel_rest_ = 0;  // part of a step, in 1/kWheelNotch of a small step; signed as its turn
+  // Parts of a step, in 1/kWheelNotch of a small step, signed as their turn: the wheel's and the
+  // sideways one's.
+  int wheel_rest_by_axis_[2] = {0, 0};
 };
 
 }  // namespace velmora
