@@ -76,6 +76,7 @@
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
 #include "window/qt/temperature_scroll_bar.h"
+#include "window/qt/tests/form_driving.h"
 #include "window/qt/tests/offscreen_messages.h"
 #include "window/tests/form_model.h"
 
@@ -249,12 +250,7 @@ class Session {
 
   // Tab until `target` has the focus (a Tab into the box selects its text, as Qt does).
   void FocusByTab(QWidget* target) {
-    for (int i = 0; i < 3 && QApplication::focusWidget() != target; ++i) {
-      QWidget* focus = QApplication::focusWidget();
-      if (!focus) Fail("no control has the focus");
-      QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    if (QApplication::focusWidget() != target) {
+    if (!velmora::qt::FocusByTab(form_, target)) {
       Fail("Tab does not reach %s", target == box_ ? "the box" : "the bar");
     }
     Check();
@@ -377,24 +373,8 @@ class Session {
 
   // --- the scroll bar ------------------------------------------------------------------------
 
-  QStyleOptionSlider BarOption() const {
-    QStyleOptionSlider option;
-    option.initFrom(bar_);
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Horizontal;
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = bar_->minimum();
-    option.maximum = bar_->maximum();
-    option.sliderPosition = bar_->sliderPosition();
-    option.sliderValue = bar_->value();
-    option.singleStep = bar_->singleStep();
-    option.pageStep = bar_->pageStep();
-    return option;
-  }
-  QRect BarPart(QStyle::SubControl part) const {
-    const QStyleOptionSlider option = BarOption();
-    return bar_->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar_);
-  }
+  QStyleOptionSlider BarOption() const { return velmora::qt::BarOption(*bar_); }
+  QRect BarPart(QStyle::SubControl part) const { return velmora::qt::BarPart(*bar_, part); }
   // The value for the scroll box's left edge at pixel x of the bar, as a drag places it.
   int ValueAtPixel(int x) const {
     const QRect groove = BarPart(QStyle::SC_ScrollBarGroove);
@@ -600,12 +580,9 @@ class Session {
   // Closes the messages with Enter (their OK button; the mouse may be holding the scroll box)
   // and gives the window the focus back, as a click on it would.
   void CloseMessages() {
-    for (QMessageBox* box : form_.findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) {
-      if (box->isVisible()) QTest::keyClick(box, Qt::Key_Return);
-    }
+    velmora::qt::CloseMessageBoxes(form_);
     form_.activateWindow();
     QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!form_.findChildren<QMessageBox*>().isEmpty()) Fail("a closed message box stays");
     if (!QApplication::focusWidget()) Fail("the window did not get the focus back");
   }

@@ -6,7 +6,6 @@
 // Usage: velmora_drag_step_bench [steps]   (the Qt platform is the environment's)
 #include <QApplication>
 #include <QMouseEvent>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <chrono>
 #include <cstdlib>
@@ -16,20 +15,12 @@
 #include "window/qt/bench/bench_stats.h"
 #include "window/qt/form1.h"
 #include "window/qt/temperature_scroll_bar.h"
+#include "window/qt/tests/form_driving.h"
 
 namespace {
 
 QPoint SliderCentre(QScrollBar* bar) {
-  QStyleOptionSlider option;
-  option.initFrom(bar);
-  option.orientation = Qt::Horizontal;
-  option.minimum = bar->minimum();
-  option.maximum = bar->maximum();
-  option.sliderPosition = option.sliderValue = bar->value();
-  option.pageStep = bar->pageStep();
-  option.singleStep = bar->singleStep();
-  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
-      .center();
+  return velmora::qt::BarPart(*bar, QStyle::SC_ScrollBarSlider).center();
 }
 
 void Send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held) {

@@ -37,6 +37,7 @@
 #include "window/qt/bench/process_memory.h"
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
+#include "window/qt/tests/form_driving.h"
 #include "window/qt/tests/offscreen_messages.h"
 
 namespace {
@@ -116,18 +117,6 @@ class CountingWindow final : public velmora::ControlServices {
 
 void Paste(QLineEdit* box) { QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); }
 
-int CloseMessages(QWidget& form) {
-  int open = 0;
-  for (QMessageBox* box : form.findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) {
-    if (!box->isVisible()) continue;
-    ++open;
-    QTest::keyClick(box, Qt::Key_Return);
-  }
-  QCoreApplication::processEvents();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  return open;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -183,7 +172,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents();
       });
       const bool shown_right = label->caption() == QLatin1String(t.shows) && box->text() == t.text;
-      const int messages = CloseMessages(form);
+      const int messages = velmora::qt::CloseMessageBoxes(form);
       if (!shown_right || messages != (t.refused ? 1 : 0)) {
         std::fprintf(stderr, "large_paste_bench: %s: the label shows %s, %d message(s)\n", t.name,
                      qPrintable(label->caption()), messages);

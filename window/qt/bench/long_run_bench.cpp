@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -30,6 +29,7 @@
 #include "window/qt/bench/process_memory.h"
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
+#include "window/qt/tests/form_driving.h"
 #include "window/qt/tests/offscreen_messages.h"
 #include "window/qt/temperature_scroll_bar.h"
 
@@ -124,31 +124,12 @@ class LongRun {
     }
   }
 
-  QRect Grip() const {
-    QStyleOptionSlider option;
-    option.initFrom(bar_);
-    option.orientation = Qt::Horizontal;
-    option.minimum = bar_->minimum();
-    option.maximum = bar_->maximum();
-    option.sliderPosition = option.sliderValue = bar_->value();
-    option.pageStep = bar_->pageStep();
-    option.singleStep = bar_->singleStep();
-    return bar_->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                         QStyle::SC_ScrollBarSlider, bar_);
-  }
-
-  // The window's focus child, which keys go to (also while another window is active, as under
-  // an X server without a window manager).
-  void FocusByTab(QWidget* target) {
-    for (int i = 0; i < 3 && form_.focusWidget() != target; ++i) {
-      QTest::keyClick(form_.focusWidget(), Qt::Key_Tab);
-    }
-  }
+  void FocusByTab(QWidget* target) { velmora::qt::FocusByTab(form_, target); }
 
   // Press on the scroll box, sweep it to the right end and back to the left end 3 pixels a
   // step, release.
   void Drag() {
-    QPoint at = Grip().center();
+    QPoint at = velmora::qt::BarPart(*bar_, QStyle::SC_ScrollBarSlider).center();
     QTest::mousePress(bar_, Qt::LeftButton, {}, at);
     const int right = bar_->width() + 10;
     while (at.x() < right) {
@@ -199,12 +180,7 @@ class LongRun {
   }
 
   void CloseMessages(bool expected) {
-    int open = 0;
-    for (QMessageBox* box : form_.findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) {
-      if (!box->isVisible()) continue;
-      ++open;
-      QTest::keyClick(box, Qt::Key_Return);
-    }
+    const int open = velmora::qt::CloseMessageBoxes(form_);
     if (open != (expected ? 1 : 0) && done_ < moves_) {
       std::fprintf(stderr, "long_run_bench: %d message(s) open, %d expected\n", open,
                    expected ? 1 : 0);

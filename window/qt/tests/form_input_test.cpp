@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include "elements/recolour.h"
 #include "window/qt/app_setup.h"
+#include "window/qt/tests/form_driving.h"
 #include "window/qt/tests/form_fixture.h"
 #include "window/startup.h"
 
@@ -19,19 +19,7 @@ class FormInputTest : public QObject {
   Q_OBJECT
   FormFixture fixture_;
 
-  QRect SliderBox() {
-    QStyleOptionSlider option;
-    option.initFrom(fixture_.Scroll());
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Horizontal;
-    option.minimum = fixture_.Scroll()->minimum();
-    option.maximum = fixture_.Scroll()->maximum();
-    option.sliderPosition = option.sliderValue = fixture_.Scroll()->value();
-    option.singleStep = fixture_.Scroll()->singleStep();
-    option.pageStep = fixture_.Scroll()->pageStep();
-    return fixture_.Scroll()->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                      QStyle::SC_ScrollBarSlider, fixture_.Scroll());
-  }
+  QRect SliderBox() { return BarPart(*fixture_.Scroll(), QStyle::SC_ScrollBarSlider); }
 
   QMessageBox* OpenMessage() {
     for (QMessageBox* box : fixture_.form().findChildren<QMessageBox*>()) {
