@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
+#include "window/web/control_factory.h"
+
+#include <string>
+
+#include "window/web/system_colours.h"
+
+namespace velmora::web {
+namespace {
+
+using emscripten::val;
+
+// The dialog font: Liberation Sans 9 pt, as the Linux window's, shipped with the page.
+constexpr FontDescription kDialogFont{"Liberation Sans", 900, 400};
+
+const FontDescription& FontOf(FontRole role) {
+  switch (role) {
+    case FontRole::ElementCell: return kElementCellFont;
+    case FontRole::ReferenceCell: return kReferenceCellFont;
+    case FontRole::Dialog: break;
+  }
+  return kDialogFont;
+}
+
+// Style sheet classes, one per kind, font role, border and alignment.
+std::string Classes(const ControlDescription& description) {
+  std::string classes = "control";
+  switch (description.kind) {
+    case ControlKind::Label: classes += description.border == BorderStyle::FlatLine ? " cell" : " label"; break;
+    case ControlKind::TextBox: classes += " text-box"; break;
+    case ControlKind::HScrollBar: classes += " scroll-bar"; break;
+  }
+  switch (description.font) {
+    case FontRole::Dialog: classes += " dialog-font"; break;
+    case FontRole::ElementCell:
+    case FontRole::ReferenceCell: classes += " cell-font"; break;
+  }
+  switch (description.border) {
+    case BorderStyle::FlatLine: classes += " flat-border"; break;
+    case BorderStyle::SunkenLabel: classes += " sunken-border"; break;
+    case BorderStyle::None:
+    case BorderStyle::SunkenEdit:  // the browser's own edit border
+    case BorderStyle::Standard: break;
+  }
+  if (description.alignment == TextAlignment::Centre) classes += " centred";
+  return classes;
+}
+
+std::string Pixels(int pixels) { return std::to_string(pixels) + "px"; }
+
+void Style(const val& element, const char* property, const std::string& value) {
+  element["style"].call<void>("setProperty", val(property), val(value));
+}
+
+}  // namespace
+
+val CreateControl(const ControlDescription& description, int stacking, const val& document) {
+  const bool text_box = description.kind == ControlKind::TextBox;
+  val element = document.call<val>("createElement", val(text_box ? "input" : "div"));
+  element.set("id", val(std::string(description.name)));
+  element.set("className", val(Classes(description)));
+
+  const PixelPlace place = PlaceInPixels(description.place, kCssPixelsPerInch, kCssPixelsPerInch);
+  Style(element, "left", Pixels(place.left));
+  Style(element, "top", Pixels(place.top));
+  Style(element, "width", Pixels(place.width()));
+  Style(element, "height", Pixels(place.height()));
+  Style(element, "z-index", std::to_string(stacking));
+
+  const FontDescription& font = FontOf(description.font);
+  Style(element, "font-size", Pixels(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)));
+  Style(element, "font-weight", std::to_string(font.weight));
+  Style(element, "background-color", CssColour(description.back_colour));
+  Style(element, "color", CssColour(description.fore_colour));
+
+  const std::string content(description.content);
+  if (text_box) {
+    element.set("type", val("text"));
+    element.set("value", val(content));
+  } else {
+    element.set("textContent", val(content));
+  }
+  // The description's tab order, first place first; the browser puts controls with a positive
+  // tabindex ahead of the rest, in their own order.
+  if (description.tab_index >= 0) element.set("tabIndex", description.tab_index + 1);
+  return element;
+}
+
+}  // namespace velmora::web
