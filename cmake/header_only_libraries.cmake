@@ -19,5 +19,5 @@ function(velmora_use_header_only_libraries target)
   endforeach()
   # SYSTEM: their own code is held to their standards, not to the project's warnings.
   target_include_directories(${target} SYSTEM PRIVATE ${folder})
-  target_compile_definitions(${target} PRIVATE FMT_HEADER_ONLY)
+  target_compile_definitions(${target} PRIVATE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=',')
 endfunction()
