@@ -71,8 +71,12 @@ val CreateControl(const ControlDescription& description, int stacking, const val
   const FontDescription& font = FontOf(description.font);
   Style(element, "font-size", Pixels(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)));
   Style(element, "font-weight", std::to_string(font.weight));
-  Style(element, "background-color", CssColour(description.back_colour));
-  Style(element, "color", CssColour(description.fore_colour));
+  // A label is drawn in the description's colours; the text box and the scroll bar have the
+  // page's own look for them (the style sheet's), as the toolkits' controls have theirs.
+  if (description.kind == ControlKind::Label) {
+    Style(element, "background-color", CssColour(description.back_colour));
+    Style(element, "color", CssColour(description.fore_colour));
+  }
 
   const std::string content(description.content);
   if (text_box) {

@@ -3,6 +3,7 @@
 #include "window/web/element_tooltip.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "window/window_description.h"
@@ -20,7 +21,8 @@ constexpr double kOffsetY = 20;
 bool ByTouch(const val& event) { return event["pointerType"].as<std::string>() == "touch"; }
 
 void SetPixels(const val& element, const char* property, double pixels) {
-  element["style"].call<void>("setProperty", val(property), val(std::to_string(pixels) + "px"));
+  element["style"].call<void>("setProperty", val(property),
+                              val(std::to_string(std::lround(pixels)) + "px"));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 
 using emscripten::val;
 
-std::string Pixels(double pixels) { return std::to_string(pixels) + "px"; }
+std::string Pixels(int pixels) { return std::to_string(pixels) + "px"; }
 
 void Style(const val& element, const char* property, const std::string& value) {
   element["style"].call<void>("setProperty", val(property), val(value));
@@ -36,8 +36,9 @@ Form1::Form1(val document)
   page_.set("className", val("page"));
   form_.set("id", val(std::string(kFormName)));
   form_.set("className", val("form"));
-  Style(form_, "width", Pixels(TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch)));
-  Style(form_, "height", Pixels(TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch)));
+  // The client size, which the style sheet gives the window and, scaled, the page.
+  Style(page_, "--width", Pixels(TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch)));
+  Style(page_, "--height", Pixels(TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch)));
   page_.call<void>("appendChild", form_);
   document["body"].call<void>("appendChild", page_);
 
@@ -83,12 +84,11 @@ void Form1::Load() { Finish(dispatcher_.Load()); }
 
 void Form1::FitToWidth() {
   const double width = TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch);
-  const double height = TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch);
   const double available = page_["parentElement"]["clientWidth"].as<double>();
   const double scale = available > 0 ? std::min(1.0, available / width) : 1.0;
-  Style(form_, "transform", scale < 1 ? "scale(" + std::to_string(scale) + ")" : "none");
-  Style(page_, "width", Pixels(width * scale));
-  Style(page_, "height", Pixels(height * scale));
+  // A number, which the page turns into the text of the property (the style sheet scales the
+  // window and sizes the page by it).
+  page_["style"].call<void>("setProperty", val("--scale"), scale);
 }
 
 void Form1::Finish(std::optional<EventEnd> end) {

@@ -32,7 +32,6 @@ RENAMED = {1, 2, 3, 4, 6, 16, 17}
 
 def make(source, target, family, style, characters):
     options = subset.Options()
-    options.flavor = "woff2"
     options.name_IDs = ["*"]
     options.name_languages = [0x409]
     options.layout_features = ["kern"]
@@ -51,6 +50,7 @@ def make(source, target, family, style, characters):
             table.removeNames(nameID=record.nameID)
     for name_id in (1, 2, 3, 4, 6):
         table.setName(names[name_id], name_id, 3, 1, 0x409)
+    font.flavor = "woff2"
     font.save(target)
 
 

@@ -87,8 +87,9 @@ double TemperatureScrollBar::BoxLeft() const {
 }
 
 void TemperatureScrollBar::Place() {
-  box_["style"].call<void>("setProperty", val("transform"),
-                           val("translateX(" + std::to_string(BoxLeft()) + "px)"));
+  // A number, which the page turns into the text of the property: the style sheet moves the box
+  // by it, in pixels.
+  box_["style"].call<void>("setProperty", val("--left"), BoxLeft());
   SetAttribute(element_, "aria-valuenow", value_);
 }
 
