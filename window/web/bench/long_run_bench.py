@@ -1,0 +1,91 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
+"""The tab over a long drag: moves of the scroll box through the browser's own input path, one
+pixel each along the track and back. After the first tenth of the moves and at the end it reads
+the JavaScript heap after a garbage collection, the page's elements and listeners, and the private
+memory of Chromium's renderer processes (which hold the page, its module and its layout); it also
+gives the median move (pointermove to style and layout) of the first and the last tenth.
+    long_run_bench.py SITE-FOLDER [MOVES]          (default 10,000)
+"""
+import statistics
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests"))
+from browser_session import UNTHROTTLED, BrowserSession  # noqa: E402
+
+from drag_step_bench import PROBE  # noqa: E402
+
+
+def renderer_private_mib(session):
+    """Private memory of the renderer processes of this session's Chromium, in MiB."""
+    browsers = [p for p in Path("/proc").iterdir() if p.name.isdigit() and
+                session.profile.name.encode() in _read(p / "cmdline") and
+                b"--type=" not in _read(p / "cmdline")]
+    total = 0
+    for process in Path("/proc").iterdir():
+        if not process.name.isdigit() or b"--type=renderer" not in _read(process / "cmdline"):
+            continue
+        if not any(_descends(process, browser) for browser in browsers):
+            continue
+        for line in _read(process / "smaps_rollup").decode().splitlines():
+            if line.startswith(("Private_Clean:", "Private_Dirty:")):
+                total += int(line.split()[1])
+    return total / 1024
+
+
+def _read(path):
+    try:
+        return path.read_bytes()
+    except OSError:
+        return b""
+
+
+def _descends(process, ancestor):
+    for _ in range(8):
+        stat = _read(process / "stat").decode()
+        if not stat:
+            return False
+        parent = stat.rsplit(")", 1)[1].split()[1]
+        if parent == ancestor.name:
+            return True
+        process = Path("/proc") / parent
+    return False
+
+
+def reading(session):
+    session.cdp("HeapProfiler.collectGarbage")
+    heap = session.cdp("Runtime.getHeapUsage")
+    counters = session.cdp("Memory.getDOMCounters")
+    return {"heap MiB": heap["usedSize"] / 2**20, "nodes": counters["nodes"],
+            "listeners": counters["jsEventListeners"], "renderers MiB": renderer_private_mib(session)}
+
+
+def main():
+    site, moves = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 10000
+    tenth = max(1, moves // 10)
+    readings = {}
+    with BrowserSession(site, UNTHROTTLED) as session:
+        session.open()
+        session.cdp("HeapProfiler.enable")
+        session.js(PROBE)
+
+        def on_move(i):
+            if i + 1 == tenth:
+                readings["after the first tenth"] = reading(session)
+
+        session.drag_scroll_box(moves, on_move)
+        readings["at the end"] = reading(session)
+        steps = session.js("return window.dragSteps")
+    for when, values in readings.items():
+        print(f"{when:>22}: " + ", ".join(f"{k} {v:.2f}" if isinstance(v, float) else f"{k} {v}"
+                                          for k, v in values.items()))
+    first, last = statistics.median(steps[:tenth]), statistics.median(steps[-tenth:])
+    growth = readings["at the end"]["renderers MiB"] - readings["after the first tenth"]["renderers MiB"]
+    print(f"{len(steps)} moves; median move, first / last tenth: {first:.3f} / {last:.3f} ms; "
+          f"renderer memory after the first tenth to the end: {growth:+.2f} MiB")
+
+
+if __name__ == "__main__":
+    main()
