@@ -19,39 +19,20 @@ from drag_step_bench import PROBE  # noqa: E402
 
 
 def renderer_private_mib(session):
-    """Private memory of the renderer processes of this session's Chromium, in MiB."""
-    browsers = [p for p in Path("/proc").iterdir() if p.name.isdigit() and
-                session.profile.name.encode() in _read(p / "cmdline") and
-                b"--type=" not in _read(p / "cmdline")]
+    """Private memory of the renderer processes of this session's pages, in MiB."""
     total = 0
     for process in Path("/proc").iterdir():
-        if not process.name.isdigit() or b"--type=renderer" not in _read(process / "cmdline"):
+        try:
+            command = (process / "cmdline").read_bytes()
+            if (b"--type=renderer" not in command or b"--top-chrome-webui" in command
+                    or session.profile.name.encode() not in command):
+                continue
+            for line in (process / "smaps_rollup").read_text().splitlines():
+                if line.startswith(("Private_Clean:", "Private_Dirty:")):
+                    total += int(line.split()[1])
+        except OSError:  # not a process, or one that has ended
             continue
-        if not any(_descends(process, browser) for browser in browsers):
-            continue
-        for line in _read(process / "smaps_rollup").decode().splitlines():
-            if line.startswith(("Private_Clean:", "Private_Dirty:")):
-                total += int(line.split()[1])
     return total / 1024
-
-
-def _read(path):
-    try:
-        return path.read_bytes()
-    except OSError:
-        return b""
-
-
-def _descends(process, ancestor):
-    for _ in range(8):
-        stat = _read(process / "stat").decode()
-        if not stat:
-            return False
-        parent = stat.rsplit(")", 1)[1].split()[1]
-        if parent == ancestor.name:
-            return True
-        process = Path("/proc") / parent
-    return False
 
 
 def reading(session):
