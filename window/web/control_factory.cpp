@@ -27,7 +27,9 @@ const FontDescription& FontOf(FontRole role) {
 std::string Classes(const ControlDescription& description) {
   std::string classes = "control";
   switch (description.kind) {
-    case ControlKind::Label: classes += description.border == BorderStyle::FlatLine ? " cell" : " label"; break;
+    case ControlKind::Label:
+      classes += description.border == BorderStyle::FlatLine ? " cell" : " label";
+      break;
     case ControlKind::TextBox: classes += " text-box"; break;
     case ControlKind::HScrollBar: classes += " scroll-bar"; break;
   }

@@ -94,7 +94,9 @@ void ElementTooltip::Show() {
   // Kept inside the viewport: moved left or above the pointer where it would stick out.
   const val box = tooltip_.call<val>("getBoundingClientRect");
   const double right_overhang = box["right"].as<double>() - val::global("innerWidth").as<double>();
-  if (right_overhang > 0) SetPixels(tooltip_, "left", std::max(0.0, x_ + kOffsetX - right_overhang));
+  if (right_overhang > 0) {
+    SetPixels(tooltip_, "left", std::max(0.0, x_ + kOffsetX - right_overhang));
+  }
   if (box["bottom"].as<double>() > val::global("innerHeight").as<double>()) {
     SetPixels(tooltip_, "top", std::max(0.0, y_ - box["height"].as<double>()));
   }

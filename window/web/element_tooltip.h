@@ -39,7 +39,7 @@ class ElementTooltip {
 
   emscripten::val tooltip_;
   CellSummary summary_;
-  int aimed_at_ = 0;  // the cell the pointer rests on or presses, 0 for none
+  int aimed_at_ = 0;   // the cell the pointer rests on or presses, 0 for none
   int shown_for_ = 0;  // the cell whose tooltip is on screen, 0 for none
   double x_ = 0;
   double y_ = 0;

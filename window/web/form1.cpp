@@ -47,7 +47,9 @@ Form1::Form1(val document)
   for (const ControlDescription& description : WindowDescription()) {
     Entry entry{description.kind, CreateControl(description, stacking++, document)};
     switch (description.kind) {
-      case ControlKind::Label: entry.label = &labels_.emplace_back(description, entry.element); break;
+      case ControlKind::Label:
+        entry.label = &labels_.emplace_back(description, entry.element);
+        break;
       case ControlKind::TextBox: text_ = entry.element; break;
       case ControlKind::HScrollBar:
         scroll_ = std::make_unique<TemperatureScrollBar>(description, entry.element, document);
@@ -67,7 +69,8 @@ Form1::Form1(val document)
   tooltip_ = std::make_unique<ElementTooltip>(document, form_, summary);
   dialog_ = std::make_unique<MessageDialog>(document, page_);
 
-  scroll_->SetUserMoveHandler([this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
+  scroll_->SetUserMoveHandler(
+      [this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
   text_edited_.Listen(text_, "input");
   resized_.Listen(val::global("window"), "resize");
   FitToWidth();
@@ -75,7 +78,9 @@ Form1::Form1(val document)
   // The first control of the tab order has the focus when the window opens.
   std::map<int, val> tab_order;
   for (const ControlDescription& description : WindowDescription()) {
-    if (description.tab_index >= 0) tab_order.emplace(description.tab_index, element_of(description.name));
+    if (description.tab_index >= 0) {
+      tab_order.emplace(description.tab_index, element_of(description.name));
+    }
   }
   if (!tab_order.empty()) tab_order.begin()->second.call<void>("focus");
 }

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: MIT
 """Makes the page's three font files (page/fonts/*.woff2) from Liberation Sans and Serif 2 (Debian
 package fonts-liberation2, SIL Open Font Licence 1.1): each cut down to the characters the window
-shows in that face, compressed as WOFF2, without hinting programs, and renamed, since the licence reserves the name
-"Liberation" for the fonts as their authors made them. Their notices and licence stay in the
-files. Needs fonttools and python3-brotli. Run it again when the faces or the characters change:
+shows in that face, without hinting programs, compressed as WOFF2 and renamed, since the licence
+reserves the name "Liberation" for the fonts as their authors made them. Their notices and
+licence stay in the files. Needs fonts-liberation2, fonttools and python3-brotli. Run it again
+when the faces or the characters change:
     window/web/make_fonts.py window/web/page/fonts
 """
 import sys
@@ -23,7 +24,8 @@ FACES = [
     ("LiberationSans-Regular.ttf", "velmora-sans.woff2", "Velmora Sans", "Regular",
      "".join(chr(c) for c in range(0x20, 0x7F))),
     ("LiberationSerif-Bold.ttf", "velmora-serif-bold.woff2", "Velmora Serif", "Bold", LETTERS),
-    ("LiberationSerif-Regular.ttf", "velmora-serif.woff2", "Velmora Serif", "Regular", LETTERS + "-"),
+    ("LiberationSerif-Regular.ttf", "velmora-serif.woff2", "Velmora Serif", "Regular",
+     LETTERS + "-"),
 ]
 # Name records that carry the font's name: family, style, unique id, full name, PostScript name,
 # typographic family and style.

@@ -13,8 +13,9 @@ namespace {
 
 using emscripten::val;
 
-constexpr int kFirstRepeatMilliseconds = 500;  // a held arrow or track: the pause, then
-constexpr int kRepeatMilliseconds = 50;        // one step every 50 ms
+// A held arrow or track: one step, the pause, then one step every 50 ms.
+constexpr int kFirstRepeatMilliseconds = 500;
+constexpr int kRepeatMilliseconds = 50;
 constexpr double kWheelPixelsPerSmallChange = 100.0 / 3;  // a notch of 100 pixels: 3 steps
 
 val AddPart(const val& document, const val& bar, const char* class_name) {
@@ -49,6 +50,9 @@ TemperatureScrollBar::TemperatureScrollBar(const ControlDescription& description
       wheel_([this](val event) { OnWheel(event); }),
       context_menu_([](val event) { event.call<void>("preventDefault"); }),
       repeat_([this] { OnRepeat(); }) {
+  // The arrows and the scroll box are as wide as the bar is high (the style sheet's --part).
+  element_["style"].call<void>("setProperty", val("--part"),
+                               val(std::to_string(static_cast<int>(height_)) + "px"));
   element_.call<void>("setAttribute", val("role"), val("slider"));
   element_.call<void>("setAttribute", val("aria-orientation"), val("horizontal"));
   SetAttribute(element_, "aria-valuemin", range_.minimum);
@@ -74,7 +78,8 @@ bool TemperatureScrollBar::SetValue(int value) {
 }
 
 void TemperatureScrollBar::MoveByUser(int position) {
-  position = std::clamp(position, static_cast<int>(range_.minimum), static_cast<int>(range_.maximum));
+  position =
+      std::clamp(position, static_cast<int>(range_.minimum), static_cast<int>(range_.maximum));
   if (position == value_) return;
   value_ = static_cast<std::int16_t>(position);
   Place();
@@ -135,8 +140,9 @@ void TemperatureScrollBar::OnPointerMove(const val& event) {
   if (pressed_ == Part::Box) {
     const double travel = width_ - 3 * height_;
     const double box_left = LocalX(event) - grab_x_;
-    MoveByUser(range_.minimum + static_cast<int>(std::lround(
-                                    (box_left - height_) * (range_.maximum - range_.minimum) / travel)));
+    MoveByUser(range_.minimum +
+               static_cast<int>(
+                   std::lround((box_left - height_) * (range_.maximum - range_.minimum) / travel)));
   } else {
     ShowPressed(PressedPartUnderPointer());
   }
@@ -220,9 +226,9 @@ void TemperatureScrollBar::OnWheel(const val& event) {
   wheel_changes_ += changes;
   const double whole = std::trunc(wheel_changes_);
   wheel_changes_ -= whole;
-  const int move = std::clamp(static_cast<int>(whole) * range_.small_change,
-                              -static_cast<int>(range_.large_change),
-                              static_cast<int>(range_.large_change));
+  const int move =
+      std::clamp(static_cast<int>(whole) * range_.small_change,
+                 -static_cast<int>(range_.large_change), static_cast<int>(range_.large_change));
   MoveByUser(value_ + move);
 }
 

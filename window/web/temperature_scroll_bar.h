@@ -86,7 +86,7 @@ class TemperatureScrollBar {
   int pointer_id_ = 0;
   emscripten::val pressed_rect_ = emscripten::val::undefined();
   double pointer_x_ = 0;
-  double grab_x_ = 0;  // where in the scroll box it was taken hold of
+  double grab_x_ = 0;         // where in the scroll box it was taken hold of
   double wheel_changes_ = 0;  // wheel scrolling not yet worth a whole small change
 
   PageListener pointer_down_;

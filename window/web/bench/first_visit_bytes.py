@@ -39,7 +39,9 @@ def main():
         data = (site / name).read_bytes()
         zipped = len(gzip.compress(data, 9))
         squeezed = len(brotli.compress(data, quality=11)) if brotli else 0
-        total_raw, total_gzip, total_brotli = total_raw + len(data), total_gzip + zipped, total_brotli + squeezed
+        total_raw += len(data)
+        total_gzip += zipped
+        total_brotli += squeezed
         print(f"{name:32} {len(data):9} {zipped:9} {squeezed or '-':>9}")
     print(f"{'first visit':32} {total_raw:9} {total_gzip:9} {total_brotli or '-':>9}")
     print(f"gzip: {total_gzip / 1024:.1f} KiB of the {TARGET // 1024} KiB target"

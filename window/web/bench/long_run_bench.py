@@ -40,7 +40,8 @@ def reading(session):
     heap = session.cdp("Runtime.getHeapUsage")
     counters = session.cdp("Memory.getDOMCounters")
     return {"heap MiB": heap["usedSize"] / 2**20, "nodes": counters["nodes"],
-            "listeners": counters["jsEventListeners"], "renderers MiB": renderer_private_mib(session)}
+            "listeners": counters["jsEventListeners"],
+            "renderers MiB": renderer_private_mib(session)}
 
 
 def main():
@@ -63,7 +64,8 @@ def main():
         print(f"{when:>22}: " + ", ".join(f"{k} {v:.2f}" if isinstance(v, float) else f"{k} {v}"
                                           for k, v in values.items()))
     first, last = statistics.median(steps[:tenth]), statistics.median(steps[-tenth:])
-    growth = readings["at the end"]["renderers MiB"] - readings["after the first tenth"]["renderers MiB"]
+    growth = (readings["at the end"]["renderers MiB"]
+              - readings["after the first tenth"]["renderers MiB"])
     print(f"{len(steps)} moves; median move, first / last tenth: {first:.3f} / {last:.3f} ms; "
           f"renderer memory after the first tenth to the end: {growth:+.2f} MiB")
 

@@ -23,11 +23,13 @@ PROBE = """window.velmoraDrawn = new Promise((resolve) => {
   new MutationObserver((records, observer) => {
     if (!shown()) return;
     observer.disconnect();
-    document.fonts.ready.then(() => requestAnimationFrame(() => setTimeout(() => resolve(performance.now()))));
+    document.fonts.ready.then(() =>
+      requestAnimationFrame(() => setTimeout(() => resolve(performance.now()))));
   }).observe(document, {childList: true, subtree: true, characterData: true});
 });"""
 BARE_STYLE = """@font-face { font-family: "Velmora Sans"; src: url("fonts/velmora-sans.woff2"); }
-@font-face { font-family: "Velmora Serif"; font-weight: 700; src: url("fonts/velmora-serif-bold.woff2"); }
+@font-face { font-family: "Velmora Serif"; font-weight: 700;
+             src: url("fonts/velmora-serif-bold.woff2"); }
 @font-face { font-family: "Velmora Serif"; src: url("fonts/velmora-serif.woff2"); }
 div { position: absolute; box-sizing: border-box; font: 12px "Velmora Sans"; white-space: pre; }
 .cell { border: 1px solid; text-align: center; font: 700 21px "Velmora Serif"; }"""

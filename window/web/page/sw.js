@@ -13,7 +13,9 @@ const FILES = [
 ];
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE)
+    .then((cache) => cache.addAll(FILES))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {
@@ -32,5 +34,6 @@ self.addEventListener("fetch", (event) => {
         }
         return response;
       })
-      .catch(() => caches.match(request, {ignoreSearch: true}).then((kept) => kept || Response.error())));
+      .catch(() => caches.match(request, {ignoreSearch: true})
+        .then((kept) => kept || Response.error())));
 });

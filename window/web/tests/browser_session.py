@@ -101,7 +101,8 @@ class BrowserSession:
                       "return [r.left, r.top, r.width, r.height]")
         left, top, width, height = bar
         travel = int(width - 3 * height)
-        value = self.js("return Number(document.getElementById('Scroll_T').getAttribute('aria-valuenow'))")
+        value = self.js("return Number(document.getElementById('Scroll_T')"
+                        ".getAttribute('aria-valuenow'))")
         x = left + height * 1.5 + value * travel / 6000
         y = top + height / 2
         mouse = {"x": x, "y": y, "button": "left"}

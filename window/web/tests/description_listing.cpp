@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // Prints the window description as the core holds it, as JSON, for the page's tests: each
-// control's name, kind, place in CSS pixels, content and element, the reading order, the scroll
-// bar's range and each element's summary at the start temperature. What the page shows is checked
+// control's name, place in CSS pixels and content, each cell's element and its summary at the
+// start temperature, the reading order and the client size. What the page shows is checked
 // against this; the description itself is checked by the core's tests.
 #include <cstdio>
 #include <string>
@@ -32,14 +32,14 @@ int main() {
   for (const ControlDescription& control : WindowDescription()) {
     const PixelPlace px = PlaceInPixels(control.place, 96, 96);
     json += separator;
-    json += "{\"name\": " + Quoted(control.name) + ", \"kind\": " +
-            std::to_string(static_cast<int>(control.kind)) + ", \"left\": " + std::to_string(px.left) +
+    json += "{\"name\": " + Quoted(control.name) + ", \"left\": " + std::to_string(px.left) +
             ", \"top\": " + std::to_string(px.top) + ", \"width\": " + std::to_string(px.width()) +
-            ", \"height\": " + std::to_string(px.height()) + ", \"content\": " + Quoted(control.content);
+            ", \"height\": " + std::to_string(px.height()) +
+            ", \"content\": " + Quoted(control.content);
     if (control.atomic_number > 0) {
       const ElementStateRow& row = ElementRow(control.atomic_number);
-      json += ", \"element\": " + Quoted(row.name) + ", \"summary\": " +
-              Quoted(ElementSummary(row, kStartTemperature));
+      json += ", \"element\": " + Quoted(row.name) +
+              ", \"summary\": " + Quoted(ElementSummary(row, kStartTemperature));
     }
     json += "}";
     separator = ", ";
@@ -50,13 +50,8 @@ int main() {
     json += separator + Quoted(name);
     separator = ", ";
   }
-  const ScrollRange& bar = kTemperatureBar;
   json += "], \"width\": " + std::to_string(TwipsToPixels(kClientWidthTwips, 96)) +
-          ", \"height\": " + std::to_string(TwipsToPixels(kClientHeightTwips, 96)) +
-          ", \"bar\": {\"minimum\": " + std::to_string(bar.minimum) + ", \"maximum\": " +
-          std::to_string(bar.maximum) + ", \"value\": " + std::to_string(bar.value) +
-          ", \"small\": " + std::to_string(bar.small_change) + ", \"large\": " +
-          std::to_string(bar.large_change) + "}}\n";
+          ", \"height\": " + std::to_string(TwipsToPixels(kClientHeightTwips, 96)) + "}\n";
   std::fputs(json.c_str(), stdout);
   return 0;
 }

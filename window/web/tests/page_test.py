@@ -22,9 +22,10 @@ from browser_session import BrowserSession, description_listing
 
 SITE = LISTING = SCREENSHOTS = None
 
-# Box and colour of every control, relative to the window, in CSS pixels.
-PLACES = """return [...document.querySelectorAll('#Form1 > .control')].map((e) => {
-  const form = document.getElementById('Form1').getBoundingClientRect(), r = e.getBoundingClientRect();
+# The box of every control, relative to the window, in CSS pixels.
+PLACES = """const form = document.getElementById('Form1').getBoundingClientRect();
+return [...document.querySelectorAll('#Form1 > .control')].map((e) => {
+  const r = e.getBoundingClientRect();
   return [e.id, r.left - form.left, r.top - form.top, r.width, r.height];
 });"""
 # A colour as the page resolves it, for comparing a cell's colour with a system colour.
@@ -45,8 +46,8 @@ def ax_controls(nodes):
     def walk(node):
         role = node.get("role", {}).get("value")
         if not node.get("ignored") and role not in ("generic", "RootWebArea"):
-            read.append((role, node.get("name", {}).get("value"),
-                         node.get("description", {}).get("value"), node.get("value", {}).get("value")))
+            read.append(tuple(node.get(key, {}).get("value")
+                              for key in ("role", "name", "description", "value")))
             return
         for child in node.get("childIds", []):
             if child in by_id:
@@ -114,7 +115,7 @@ class PageTest(unittest.TestCase):
         self.session.cdp("Emulation.setEmulatedMedia", {"features": []})
 
     def test_start_state(self):
-        self.assertEqual(self.session.driver.title, "Velmora")
+        self.assertEqual(self.session.driver.title, self.listing["title"])
         self.assertEqual(self.state(), ("", "298", 298))
         self.assertEqual(self.js("return document.activeElement.id"), "Scroll_T")
         rows = [("Label_001_H", "red"), ("Label_035_Br", "blue"), ("Label_026_Fe", "ButtonText"),
@@ -126,7 +127,8 @@ class PageTest(unittest.TestCase):
         ActionChains(self.session.driver).move_to_element(
             self.session.driver.find_element(By.ID, "Label_026_Fe")).perform()
         self.session.wait_for("!document.querySelector('.tooltip').hidden", 2)
-        self.assertEqual(self.js("return document.querySelector('.tooltip').textContent"), iron["summary"])
+        self.assertEqual(self.js("return document.querySelector('.tooltip').textContent"),
+                         iron["summary"])
         # Nothing refused by the Content-Security-Policy, nothing failed.
         self.assertEqual(self.session.errors(), [])
 
@@ -163,7 +165,8 @@ class PageTest(unittest.TestCase):
 
     def test_scroll_bar(self):
         driver = self.session.driver
-        width, height = self.listing["controls"][1]["width"], self.listing["controls"][1]["height"]
+        bar = next(c for c in self.listing["controls"] if c["name"] == "Scroll_T")
+        width, height = bar["width"], bar["height"]
         travel = width - 3 * height  # the track less the scroll box
         box = height * 1.5 + 298 * travel / 6000 - width / 2  # from the middle of the bar
 
@@ -182,11 +185,13 @@ class PageTest(unittest.TestCase):
         def touch_drag(bar):
             x, y = bar.rect["x"] + bar.rect["width"] / 2 + box, bar.rect["y"] + height / 2
             for kind, dx in [("touchStart", 0)] + [("touchMove", 10 * i) for i in range(1, 6)]:
-                self.session.cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": [{"x": x + dx, "y": y}]})
+                self.session.cdp("Input.dispatchTouchEvent",
+                                 {"type": kind, "touchPoints": [{"x": x + dx, "y": y}]})
             self.session.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
         def wheel(bar):
-            ActionChains(driver).scroll_from_origin(ScrollOrigin.from_element(bar), 0, 100).perform()
+            origin = ScrollOrigin.from_element(bar)
+            ActionChains(driver).scroll_from_origin(origin, 0, 100).perform()
 
         arrow = width / 2 - height / 2
         rows = [  # what the user does, the value afterwards (from 298), or a test of it
@@ -234,16 +239,18 @@ class PageTest(unittest.TestCase):
             if name in names:
                 expected.append(names[name])
             elif "element" in control:
-                expected.append(("image", control["element"], re.sub(r"\s+", " ", control["summary"]), None))
+                summary = re.sub(r"\s+", " ", control["summary"])  # as a description reads
+                expected.append(("image", control["element"], summary, None))
             else:
                 expected.append(("StaticText", control["content"], None, None))
-        self.assertEqual(ax_controls(self.session.cdp("Accessibility.getFullAXTree")["nodes"]), expected)
+        tree = self.session.cdp("Accessibility.getFullAXTree")["nodes"]
+        self.assertEqual(ax_controls(tree), expected)
         # A move is announced once, and the descriptions follow.
         self.session.driver.find_element(By.ID, "Scroll_T").send_keys(Keys.END)
         self.assertEqual(self.js("return document.querySelector('[aria-live=polite]').textContent"),
                          "Temperature in force: 6000 K")
-        self.session.wait_for("document.getElementById('Label_026_Fe').getAttribute('aria-description')"
-                              ".endsWith('At 6000 K: gas')", 2)
+        self.session.wait_for("document.getElementById('Label_026_Fe')"
+                              ".getAttribute('aria-description').endsWith('At 6000 K: gas')", 2)
 
 
 class OfflineTest(unittest.TestCase):
@@ -255,7 +262,8 @@ class OfflineTest(unittest.TestCase):
             self.assertEqual(errors, [])
             session.stop_server()
             session.open()
-            self.assertEqual(session.js("return document.querySelectorAll('#Form1 .control').length"), 116)
+            controls = session.js("return document.querySelectorAll('#Form1 .control').length")
+            self.assertEqual(controls, 116)
             session.open(Path(SITE).resolve().joinpath("index.html").as_uri())
             self.assertEqual(session.errors(), [])
 
