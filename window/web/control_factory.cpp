@@ -84,6 +84,13 @@ val CreateControl(const ControlDescription& description, int stacking, const val
   if (text_box) {
     element.set("type", val("text"));
     element.set("value", val(content));
+    // The number keyboard on a touch screen; no spelling or word completion of the browser's own
+    // (it would change what the user typed); no length limit (no maxlength).
+    element.set("inputMode", val("decimal"));
+    element.set("spellcheck", false);
+    for (const char* off : {"autocomplete", "autocorrect", "autocapitalize"}) {
+      element.call<void>("setAttribute", val(off), val("off"));
+    }
   } else {
     element.set("textContent", val(content));
   }

@@ -118,6 +118,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.session.driver.title, self.listing["title"])
         self.assertEqual(self.state(), ("", "298", 298))
         self.assertEqual(self.js("return document.activeElement.id"), "Scroll_T")
+        self.assertEqual(self.js("const box = document.getElementById('Text_T');"
+                                 "return [box.inputMode, box.spellcheck, box.maxLength]"),
+                         ["decimal", False, -1])
         rows = [("Label_001_H", "red"), ("Label_035_Br", "blue"), ("Label_026_Fe", "ButtonText"),
                 ("Label_097_Bk", "GrayText"), ("Label_LanthanideReference", "CanvasText")]
         for cell, colour in rows:
