@@ -15,7 +15,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests"))
 from browser_session import UNTHROTTLED, BrowserSession  # noqa: E402
 
-from drag_step_bench import PROBE  # noqa: E402
+from drag_step_bench import PROBE, STEPS  # noqa: E402
 
 
 def renderer_private_mib(session):
@@ -51,7 +51,7 @@ def main():
     with BrowserSession(site, UNTHROTTLED) as session:
         session.open()
         session.cdp("HeapProfiler.enable")
-        session.js(PROBE)
+        session.js(PROBE % moves)
 
         def on_move(i):
             if i + 1 == tenth:
@@ -59,7 +59,7 @@ def main():
 
         session.drag_scroll_box(moves, on_move)
         readings["at the end"] = reading(session)
-        steps = session.js("return window.dragSteps")
+        steps = session.js(STEPS)
     for when, values in readings.items():
         print(f"{when:>22}: " + ", ".join(f"{k} {v:.2f}" if isinstance(v, float) else f"{k} {v}"
                                           for k, v in values.items()))
