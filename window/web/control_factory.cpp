@@ -51,10 +51,6 @@ std::string Classes(const ControlDescription& description) {
 
 std::string Pixels(int pixels) { return std::to_string(pixels) + "px"; }
 
-void Style(const val& element, const char* property, const std::string& value) {
-  element["style"].call<void>("setProperty", val(property), val(value));
-}
-
 }  // namespace
 
 val CreateControl(const ControlDescription& description, int stacking, const val& document) {
@@ -63,22 +59,23 @@ val CreateControl(const ControlDescription& description, int stacking, const val
   element.set("id", val(std::string(description.name)));
   element.set("className", val(Classes(description)));
 
+  // One style text rather than a call for each property: the page is built faster. (Styles
+  // given through the element's style object are the program's, which the page's
+  // Content-Security-Policy allows; style attributes in markup it would refuse.)
   const PixelPlace place = PlaceInPixels(description.place, kCssPixelsPerInch, kCssPixelsPerInch);
-  Style(element, "left", Pixels(place.left));
-  Style(element, "top", Pixels(place.top));
-  Style(element, "width", Pixels(place.width()));
-  Style(element, "height", Pixels(place.height()));
-  Style(element, "z-index", std::to_string(stacking));
-
   const FontDescription& font = FontOf(description.font);
-  Style(element, "font-size", Pixels(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)));
-  Style(element, "font-weight", std::to_string(font.weight));
+  std::string style = "left:" + Pixels(place.left) + ";top:" + Pixels(place.top) +
+                      ";width:" + Pixels(place.width()) + ";height:" + Pixels(place.height()) +
+                      ";z-index:" + std::to_string(stacking) + ";font-size:" +
+                      Pixels(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)) +
+                      ";font-weight:" + std::to_string(font.weight);
   // A label is drawn in the description's colours; the text box and the scroll bar have the
   // page's own look for them (the style sheet's), as the toolkits' controls have theirs.
   if (description.kind == ControlKind::Label) {
-    Style(element, "background-color", CssColour(description.back_colour));
-    Style(element, "color", CssColour(description.fore_colour));
+    style += ";background-color:" + CssColour(description.back_colour) +
+             ";color:" + CssColour(description.fore_colour);
   }
+  element["style"].set("cssText", val(style));
 
   const std::string content(description.content);
   if (text_box) {

@@ -73,19 +73,19 @@ Form1::Form1(val document)
       [this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
   text_edited_.Listen(text_, "input");
   resized_.Listen(val::global("window"), "resize");
-  FitToWidth();
-
-  // The first control of the tab order has the focus when the window opens.
-  std::map<int, val> tab_order;
-  for (const ControlDescription& description : WindowDescription()) {
-    if (description.tab_index >= 0) {
-      tab_order.emplace(description.tab_index, element_of(description.name));
-    }
-  }
-  if (!tab_order.empty()) tab_order.begin()->second.call<void>("focus");
 }
 
 void Form1::Load() { Finish(dispatcher_.Load()); }
+
+void Form1::Show() {
+  FitToWidth();
+  // The first control of the tab order has the focus when the window opens.
+  std::map<int, std::string_view> tab_order;
+  for (const ControlDescription& description : WindowDescription()) {
+    if (description.tab_index >= 0) tab_order.emplace(description.tab_index, description.name);
+  }
+  if (!tab_order.empty()) controls_.at(tab_order.begin()->second).element.call<void>("focus");
+}
 
 void Form1::FitToWidth() {
   const double width = TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch);

@@ -36,14 +36,17 @@ namespace velmora::web {
 
 class Form1 final : public ControlServices {
  public:
-  // Creates the window and its controls in `document`'s body and gives the focus to the first
-  // control of the tab order.
+  // Creates the window and its controls in `document`'s body.
   explicit Form1(emscripten::val document);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
-  // The Load event: runs Form_Load. Call once.
+  // The Load event: runs Form_Load. Call once, before Show().
   void Load();
+  // Fits the window to the page's width and gives the focus to the first control of the tab
+  // order. (Both make the browser lay the page out, which is done once when the window is
+  // complete.)
+  void Show();
 
   AccessStatus SetCaption(std::string_view control, std::string_view caption) override;
   AccessStatus SetForeColor(std::string_view control, ColourValue colour) override;
