@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: The Velmora developers
 # SPDX-License-Identifier: MIT
-# GoogleTest for the MinGW build, compiled from Debian's googletest sources (the package ships no
-# MinGW libraries). Provides GTest::gtest and GTest::gtest_main as find_package(GTest) would.
+# GoogleTest for the cross builds (MinGW, Emscripten), compiled from Debian's googletest sources
+# (the package ships no libraries for them). Provides GTest::gtest and GTest::gtest_main as
+# find_package(GTest) would.
 include_guard(GLOBAL)
 
 set(VELMORA_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")
@@ -10,6 +11,9 @@ if(NOT EXISTS ${VELMORA_GOOGLETEST_SOURCE}/CMakeLists.txt)
 endif()
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+if(EMSCRIPTEN)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)  # built without threads for WebAssembly
+endif()
 add_subdirectory(${VELMORA_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 # Its own code, not ours: no warnings from the project's strict set.
 target_compile_options(gtest PRIVATE -w)

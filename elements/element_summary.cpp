@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "elements/element_summary.h"
 
-#include <charconv>
+#include <fmt/compile.h>
 
 #include "elements/recolour.h"
 #include "elements/state_colour.h"
@@ -12,13 +12,10 @@ namespace {
 
 std::string KelvinText(const Threshold& threshold) {
   if (threshold.kind == ThresholdKind::Integer) return std::to_string(threshold.integer) + " K";
-  // Six significant digits give back every decimal of the table (at most 6 digits) exactly.
-  // to_chars writes the full stop whatever the process locale (the Qt window runs under the
-  // user's), as the text box reads it.
-  char buffer[32];  // "-1.23457e+308" at the longest
-  char* end = std::to_chars(buffer, buffer + sizeof buffer, threshold.real,
-                            std::chars_format::general, 6).ptr;
-  return std::string(buffer, end) + " K";
+  // The shortest decimal that reads back as the same double, which is the decimal the table was
+  // written in. fmt writes the full stop whatever the process locale (the Qt window runs under
+  // the user's), as the text box reads it, and the same digits on every platform.
+  return fmt::format(FMT_COMPILE("{} K"), threshold.real);
 }
 
 std::string ThresholdLine(const ElementStateRow& row) {

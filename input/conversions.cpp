@@ -2,20 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "input/conversions.h"
 
-#include <algorithm>
+#include <fast_float/fast_float.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "window/handler_error.h"
 
 namespace velmora {
 namespace {
-
-// Exponents are only counted to tell an overflow from an underflow; beyond this they all agree.
-constexpr std::int64_t kExponentCeiling = 1'000'000'000'000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -55,30 +52,21 @@ std::string Excerpt(std::string_view text) {
   return std::string(text.substr(0, kShown)) + "...";
 }
 
+[[noreturn]] void ThrowOverflow(std::string_view text) {
+  throw OverflowError("Overflow: \"" + Excerpt(text) + "\" is too large a number.");
+}
+
 // After "&H" or "&O": the digits up to the first other character.
 double ReadRadixNumber(BlanklessCursor& cursor, int radix, std::string_view text) {
   std::uint64_t value = 0;
   for (int digit = DigitValue(cursor.Peek(), radix); digit >= 0;
        digit = DigitValue(cursor.Peek(), radix)) {
     value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
-    if (value > 0xFFFFFFFFu) {
-      throw OverflowError("Overflow: \"" + Excerpt(text) + "\" is too large a number.");
-    }
+    if (value > 0xFFFFFFFFu) ThrowOverflow(text);
     cursor.Advance();
   }
   if (value <= 0xFFFFu) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
-
-// Decimal exponent of the leading significant digit of mantissa "ddd.ddd" times 10^exponent,
-// used only to tell an overflow from an underflow when the value is out of a double's range.
-std::int64_t DecimalMagnitude(std::string_view mantissa, std::int64_t exponent) {
-  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const std::size_t first = mantissa.find_first_not_of("0.");
-  if (first == std::string_view::npos) return std::numeric_limits<std::int64_t>::min();
-  const auto position = first < point ? static_cast<std::int64_t>(point - first)
-                                      : -static_cast<std::int64_t>(first - point - 1);
-  return position + exponent;
 }
 
 double ReadDecimalNumber(BlanklessCursor& cursor, std::string_view text) {
@@ -87,18 +75,16 @@ double ReadDecimalNumber(BlanklessCursor& cursor, std::string_view text) {
     negative = cursor.Peek() == '-';
     cursor.Advance();
   }
-  std::string mantissa;
+  std::string number;
   bool has_digits = false;
-  for (; IsDigit(cursor.Peek()); cursor.Advance(), has_digits = true) mantissa += cursor.Peek();
+  for (; IsDigit(cursor.Peek()); cursor.Advance(), has_digits = true) number += cursor.Peek();
   if (cursor.Peek() == '.') {
-    mantissa += '.';
+    number += '.';
     cursor.Advance();
-    for (; IsDigit(cursor.Peek()); cursor.Advance(), has_digits = true) mantissa += cursor.Peek();
+    for (; IsDigit(cursor.Peek()); cursor.Advance(), has_digits = true) number += cursor.Peek();
   }
   if (!has_digits) return 0.0;
 
-  std::string number = mantissa;
-  std::int64_t exponent = 0;
   if (cursor.Peek() == 'E' || cursor.Peek() == 'e') {
     BlanklessCursor after_letter = cursor;
     after_letter.Advance();
@@ -109,23 +95,17 @@ double ReadDecimalNumber(BlanklessCursor& cursor, std::string_view text) {
     }
     if (IsDigit(after_letter.Peek())) {
       number += exponent_negative ? "e-" : "e";
-      for (; IsDigit(after_letter.Peek()); after_letter.Advance()) {
-        number += after_letter.Peek();
-        exponent = std::min<std::int64_t>(exponent * 10 + (after_letter.Peek() - '0'),
-                                          kExponentCeiling);
-      }
-      if (exponent_negative) exponent = -exponent;
+      for (; IsDigit(after_letter.Peek()); after_letter.Advance()) number += after_letter.Peek();
     }
   }
 
+  // fast_float rounds correctly whatever the number of digits and does not depend on the
+  // locale. It reports neither end of a double's range: a value too large to hold comes back as
+  // infinity, one too small as 0 (which is what the box reads it as). `number` is digits, a point
+  // and an exponent, never "inf", so an infinity is always an overflow.
   double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    if (DecimalMagnitude(mantissa, exponent) > 0) {
-      throw OverflowError("Overflow: \"" + Excerpt(text) + "\" is too large a number.");
-    }
-    value = 0.0;
-  }
+  fast_float::from_chars(number.data(), number.data() + number.size(), value);
+  if (std::isinf(value)) ThrowOverflow(text);
   return negative ? -value : value;
 }
 

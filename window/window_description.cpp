@@ -118,7 +118,9 @@ constexpr std::array<ControlDescription, kControlCount> kControls = [] {
 }();
 
 // Windows paint backgrounds with the desktop's own brushes, which only exist for system colours.
-static_assert(std::ranges::all_of(kControls, [](const ControlDescription& control) {
+// (The iterator forms of the algorithms: not every standard library has them as ranges in
+// constant expressions.)
+static_assert(std::all_of(kControls.begin(), kControls.end(), [](const ControlDescription& control) {
   return IsSystemColourReference(control.back_colour);
 }), "every background is a system colour");
 
@@ -127,7 +129,7 @@ constexpr std::string_view kReadBeforeTable[] = {"Label2", "Text_T", "Label_T", 
 constexpr std::string_view kReadAfterTable[] = {"Label1"};
 
 constexpr bool Listed(std::span<const std::string_view> names, std::string_view name) {
-  return std::ranges::find(names, name) != names.end();
+  return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 constexpr std::array<std::string_view, kControlCount> kReadingOrder = [] {

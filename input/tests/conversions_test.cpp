@@ -56,6 +56,9 @@ TEST(TextToNumber, ReadsTheNumberAtTheStartOfTheText) {
       {"leading zeros", "000298", 298},
       {"shortest double", "13.81", 13.81},
       {"underflow reads zero", "1e-400", 0},
+      {"negative underflow reads zero", "-1e-400", 0},
+      {"smallest subnormal", "4.9e-324", 4.9e-324},
+      {"largest double", "1.7976931348623157e308", 1.7976931348623157e308},
       {"hex", "&H1770", 6000},
       {"lower-case hex", "&hff", 255},
       {"hex stops at other character", "&H1G", 1},
@@ -85,6 +88,7 @@ TEST(TextToNumber, OverflowsBeyondTheRangeOfItsResult) {
   const NumberCase cases[] = {
       {"beyond double", "1e400", 0},
       {"negative beyond double", "-1e400", 0},
+      {"rounds up past the largest double", "1.7976931348623159e308", 0},
       {"many digits", std::string(400, '9'), 0},
       {"huge exponent", "1e99999999999999999999", 0},
       {"hex beyond 32 bits", "&H100000000", 0},

@@ -23,7 +23,7 @@ path_without() {
   mkdir -p "$bin"
   for tool in bash env git dirname sed find mktemp head printf rm mv mkdir cp ls cat \
               cmake ninja g++ i686-w64-mingw32-g++-posix icotool convert cpack dpkg-shlibdeps \
-              makensis sha256sum; do
+              makensis em++ node sha256sum; do
     [ "$tool" = "$1" ] && continue
     ln -sf "$(command -v "$tool")" "$bin/$tool"
   done

@@ -1,0 +1,54 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: The Velmora developers
+# SPDX-License-Identifier: MIT
+"""The bytes of a first visit: every file headless Chromium loads for the page until the window
+shows (the page, its script with the module inside, the style sheet, the fonts, the manifest,
+the icon), compressed as a web server would send them (gzip -9, and Brotli at its best when the
+brotli module is there), against a target of 300 KiB.
+    first_visit_bytes.py SITE-FOLDER
+"""
+import gzip
+import sys
+from pathlib import Path
+from urllib.parse import urlparse
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests"))
+from browser_session import BrowserSession  # noqa: E402
+
+try:
+    import brotli
+except ImportError:
+    brotli = None
+
+TARGET = 300 * 1024
+LOADED = """return [performance.getEntriesByType('navigation')[0].name,
+                   ...performance.getEntriesByType('resource').map((e) => e.name)];"""
+
+
+def main():
+    site = Path(sys.argv[1])
+    with BrowserSession(site) as session:
+        session.open()
+        session.wait_for("document.fonts.status === 'loaded'")
+        urls = session.js(LOADED)
+    files = sorted({urlparse(url).path.lstrip("/") or "index.html" for url in urls
+                    if url.startswith("http")} | {"sw.js"})
+    total_raw = total_gzip = total_brotli = 0
+    print(f"{'file':32} {'bytes':>9} {'gzip':>9} {'brotli':>9}")
+    for name in files:
+        data = (site / name).read_bytes()
+        zipped = len(gzip.compress(data, 9))
+        squeezed = len(brotli.compress(data, quality=11)) if brotli else 0
+        total_raw += len(data)
+        total_gzip += zipped
+        total_brotli += squeezed
+        print(f"{name:32} {len(data):9} {zipped:9} {squeezed or '-':>9}")
+    print(f"{'first visit':32} {total_raw:9} {total_gzip:9} {total_brotli or '-':>9}")
+    print(f"gzip: {total_gzip / 1024:.1f} KiB of the {TARGET // 1024} KiB target"
+          + (f", Brotli: {total_brotli / 1024:.1f} KiB" if brotli else ""))
+    if total_gzip > TARGET:
+        print("over the target")
+
+
+if __name__ == "__main__":
+    main()

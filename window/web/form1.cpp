@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: The Velmora developers
+// SPDX-License-Identifier: MIT
+#include "window/web/form1.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "elements/element_summary.h"
+#include "window/control_names.h"
+#include "window/web/control_factory.h"
+
+namespace velmora::web {
+namespace {
+
+using emscripten::val;
+
+std::string Pixels(int pixels) { return std::to_string(pixels) + "px"; }
+
+void Style(const val& element, const char* property, const std::string& value) {
+  element["style"].call<void>("setProperty", val(property), val(value));
+}
+
+}  // namespace
+
+Form1::Form1(val document)
+    : page_(document.call<val>("createElement", val("div"))),
+      form_(document.call<val>("createElement", val("div"))),
+      text_(val::undefined()),
+      text_edited_([this](val event) {
+        // Mid-composition (an input method building a character) the text is not yet typed.
+        if (!event["isComposing"].as<bool>()) Finish(dispatcher_.TextChanged());
+      }),
+      resized_([this](val) { FitToWidth(); }) {
+  document.set("title", val(std::string(kFormTitle)));
+  page_.set("className", val("page"));
+  form_.set("id", val(std::string(kFormName)));
+  form_.set("className", val("form"));
+  // The client size, which the style sheet gives the window and, scaled, the page.
+  Style(page_, "--width", Pixels(TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch)));
+  Style(page_, "--height", Pixels(TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch)));
+  page_.call<void>("appendChild", form_);
+  document["body"].call<void>("appendChild", page_);
+
+  // Made in creation order, which stacks them; put into the page in reading order.
+  int stacking = 0;
+  for (const ControlDescription& description : WindowDescription()) {
+    Entry entry{description.kind, CreateControl(description, stacking++, document)};
+    switch (description.kind) {
+      case ControlKind::Label:
+        entry.label = &labels_.emplace_back(description, entry.element);
+        break;
+      case ControlKind::TextBox: text_ = entry.element; break;
+      case ControlKind::HScrollBar:
+        scroll_ = std::make_unique<TemperatureScrollBar>(description, entry.element, document);
+        break;
+    }
+    controls_.emplace(description.name, std::move(entry));
+  }
+  for (std::string_view name : ReadingOrder()) {
+    form_.call<void>("appendChild", controls_.at(name).element);
+  }
+
+  const auto element_of = [this](std::string_view name) { return controls_.at(name).element; };
+  const auto summary = [this](int atomic_number) {
+    return ElementSummary(ElementRow(atomic_number), dispatcher_.TemperatureInForce());
+  };
+  accessibility_ = std::make_unique<FormAccessibility>(document, page_, element_of, summary);
+  tooltip_ = std::make_unique<ElementTooltip>(document, form_, summary);
+  dialog_ = std::make_unique<MessageDialog>(document, page_);
+
+  scroll_->SetUserMoveHandler(
+      [this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
+  text_edited_.Listen(text_, "input");
+  resized_.Listen(val::global("window"), "resize");
+}
+
+void Form1::Load() { Finish(dispatcher_.Load()); }
+
+void Form1::Show() {
+  FitToWidth();
+  // The first control of the tab order has the focus when the window opens.
+  std::map<int, std::string_view> tab_order;
+  for (const ControlDescription& description : WindowDescription()) {
+    if (description.tab_index >= 0) tab_order.emplace(description.tab_index, description.name);
+  }
+  if (!tab_order.empty()) controls_.at(tab_order.begin()->second).element.call<void>("focus");
+}
+
+void Form1::FitToWidth() {
+  const double width = TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch);
+  const double available = page_["parentElement"]["clientWidth"].as<double>();
+  const double scale = available > 0 ? std::min(1.0, available / width) : 1.0;
+  // A number, which the page turns into the text of the property (the style sheet scales the
+  // window and sizes the page by it).
+  page_["style"].call<void>("setProperty", val("--scale"), scale);
+}
+
+void Form1::Finish(std::optional<EventEnd> end) {
+  if (!end) return;  // a nested event: the outermost one finishes
+  for (std::string_view cell : end->recoloured_cells) controls_.at(cell).label->RepaintIfChanged();
+  accessibility_->TemperatureShown(dispatcher_.TemperatureInForce());
+  tooltip_->Refresh();
+  if (end->message) dialog_->Show(*end->message);
+}
+
+Form1::Entry* Form1::Find(std::string_view name, ControlKind kind, AccessStatus& status) {
+  const auto found = controls_.find(name);
+  status = found == controls_.end()     ? AccessStatus::NoSuchControl
+           : found->second.kind != kind ? AccessStatus::WrongKind
+                                        : AccessStatus::Ok;
+  return status == AccessStatus::Ok ? &found->second : nullptr;
+}
+
+AccessStatus Form1::SetCaption(std::string_view control, std::string_view caption) {
+  AccessStatus status;
+  if (Entry* entry = Find(control, ControlKind::Label, status)) {
+    entry->label->SetCaption(caption);
+    if (!dispatcher_.InEvent()) accessibility_->TemperatureShown(dispatcher_.TemperatureInForce());
+  }
+  return status;
+}
+
+AccessStatus Form1::SetForeColor(std::string_view control, ColourValue colour) {
+  AccessStatus status;
+  if (Entry* entry = Find(control, ControlKind::Label, status)) {
+    entry->label->SetForeColour(colour);
+    if (!dispatcher_.InEvent()) entry->label->RepaintIfChanged();
+  }
+  return status;
+}
+
+AccessStatus Form1::GetText(std::string_view control, std::string& text) {
+  AccessStatus status;
+  if (Entry* entry = Find(control, ControlKind::TextBox, status)) {
+    text = entry->element["value"].as<std::string>();
+  }
+  return status;
+}
+
+AccessStatus Form1::SetText(std::string_view control, std::string_view text) {
+  AccessStatus status;
+  if (Entry* entry = Find(control, ControlKind::TextBox, status)) {
+    const val written(std::string{text});
+    if (entry->element["value"].strictlyEquals(written)) return status;
+    entry->element.set("value", written);
+    Finish(dispatcher_.TextChanged());  // the nested Change, inside the write
+  }
+  return status;
+}
+
+AccessStatus Form1::GetValue(std::string_view control, std::int16_t& value) {
+  AccessStatus status;
+  if (Find(control, ControlKind::HScrollBar, status)) value = scroll_->value();
+  return status;
+}
+
+AccessStatus Form1::SetValue(std::string_view control, std::int16_t value) {
+  AccessStatus status;
+  if (Find(control, ControlKind::HScrollBar, status) && !scroll_->SetValue(value)) {
+    return AccessStatus::OutOfRange;
+  }
+  return status;
+}
+
+}  // namespace velmora::web
