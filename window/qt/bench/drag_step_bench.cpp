@@ -12,7 +12,7 @@
 
 #include "window/control_names.h"
 #include "window/qt/app_setup.h"
-#include "window/qt/bench/bench_stats.h"
+#include "bench/bench_stats.h"
 #include "window/qt/form1.h"
 #include "window/qt/temperature_scroll_bar.h"
 #include "window/qt/tests/form_driving.h"
@@ -63,6 +63,6 @@ int main(int argc, char* argv[]) {
   Send(bar, QEvent::MouseButtonRelease, at, Qt::NoButton);
   std::printf("platform %s, %d dpi\n", qPrintable(QGuiApplication::platformName()),
               form.pixels_per_inch());
-  velmora::qt::PrintSpread("drag step, event to repainted", "us", micros);
+  velmora::PrintSpread("drag step, event to repainted", "us", micros);
   return 0;
 }

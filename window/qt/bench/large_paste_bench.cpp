@@ -33,7 +33,7 @@
 #include "window/control_names.h"
 #include "window/form_dispatcher.h"
 #include "window/qt/app_setup.h"
-#include "window/qt/bench/bench_stats.h"
+#include "bench/bench_stats.h"
 #include "window/qt/bench/process_memory.h"
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
@@ -192,7 +192,7 @@ int main(int argc, char* argv[]) {
         reads = counting.reads;
         bytes = counting.bytes;
       }
-      const double handler_median = velmora::qt::SpreadOf(handler_millis).median;
+      const double handler_median = velmora::SpreadOf(handler_millis).median;
 
       std::printf("%-9s %9lld | %9.1f %8.1f | %9.1f %8.1f | %9.1f %8.1f %5.1f%% %5d %9.1f\n",
                   t.name, static_cast<long long>(size / 1024), toolkit.millis, toolkit.peak_mib,

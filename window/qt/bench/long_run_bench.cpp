@@ -25,7 +25,7 @@
 
 #include "window/control_names.h"
 #include "window/qt/app_setup.h"
-#include "window/qt/bench/bench_stats.h"
+#include "bench/bench_stats.h"
 #include "window/qt/bench/process_memory.h"
 #include "window/qt/form1.h"
 #include "window/qt/form_label.h"
@@ -81,10 +81,10 @@ class LongRun {
                 "%d pastes)\n",
                 qPrintable(QGuiApplication::platformName()), form_.pixels_per_inch(), done_,
                 drag_steps_, keys_, typed_, pastes_);
-    velmora::qt::PrintSpread("move, first tenth", "us", first);
-    velmora::qt::PrintSpread("move, last tenth", "us", last);
-    const double first_median = velmora::qt::SpreadOf(first).median;
-    const double last_median = velmora::qt::SpreadOf(last).median;
+    velmora::PrintSpread("move, first tenth", "us", first);
+    velmora::PrintSpread("move, last tenth", "us", last);
+    const double first_median = velmora::SpreadOf(first).median;
+    const double last_median = velmora::SpreadOf(last).median;
     std::printf("last tenth's median against the first's: %+.1f%%\n",
                 100.0 * (last_median - first_median) / first_median);
     std::printf("resident memory after %d moves: %.2f MiB, at the end: %.2f MiB (%+.3f MiB); "

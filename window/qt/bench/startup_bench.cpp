@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "window/qt/bench/bench_stats.h"
+#include "bench/bench_stats.h"
 
 namespace {
 
@@ -78,8 +78,8 @@ int main(int argc, char* argv[]) {
       mebibytes[m].push_back(s.peak_mib);
     }
   }
-  using velmora::qt::PrintSpread;
-  using velmora::qt::SpreadOf;
+  using velmora::PrintSpread;
+  using velmora::SpreadOf;
   for (int m = 0; m < 3; ++m) {
     const std::string what = std::string("start-up to first frame, ") + modes[m];
     PrintSpread(what.c_str(), "ms", millis[m]);

@@ -10,9 +10,11 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
+
+#include "bench/bench_stats.h"
 
 namespace velmora::win32 {
 
@@ -108,12 +110,7 @@ inline ProcessFigures ReadProcessFigures(const FigureSources& sources) {
 
 inline double MiB(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 
-inline double Median(std::vector<double> samples) {
-  if (samples.empty()) return 0;
-  std::sort(samples.begin(), samples.end());
-  const std::size_t n = samples.size();
-  return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
+inline double Median(std::vector<double> samples) { return SpreadOf(std::move(samples)).median; }
 
 // User and kernel time of this process so far.
 inline double ProcessorMilliseconds() {

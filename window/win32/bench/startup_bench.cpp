@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_stats.h"
+
 namespace {
 
 constexpr DWORD kWaitMilliseconds = 30000;
@@ -61,18 +63,15 @@ int wmain(int argc, wchar_t** argv) {
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   TimeOneStart(argv[1], frequency);  // warm-up: fills the file cache, not counted
-  std::vector<double> times;
+  std::vector<double> millis;
   for (int run = 0; run < runs; ++run) {
     const double seconds = TimeOneStart(argv[1], frequency);
     if (seconds < 0) {
       std::fprintf(stderr, "velmora_startup_bench: run %d did not reach input idle\n", run + 1);
       return 1;
     }
-    times.push_back(seconds);
+    millis.push_back(seconds * 1000);
   }
-  std::sort(times.begin(), times.end());
-  std::printf("velmora.exe start-up to first painted frame, %d runs: min %.0f ms, median %.0f ms, "
-              "max %.0f ms\n",
-              runs, times.front() * 1000, times[times.size() / 2] * 1000, times.back() * 1000);
+  velmora::PrintSpread("start-up to first painted frame", "ms", millis);
   return 0;
 }

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
-// Min / median / max of a set of samples, for the window's benchmark mains.
+// Min / median / max of a set of samples, for the benchmark mains of every window.
 #pragma once
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-namespace velmora::qt {
+namespace velmora {
 
 struct Spread {
   double min = 0;
@@ -29,4 +29,4 @@ inline void PrintSpread(const char* what, const char* unit, const std::vector<do
               s.median, s.max, unit);
 }
 
-}  // namespace velmora::qt
+}  // namespace velmora
