@@ -8,7 +8,8 @@
 const CACHE = "velmora";
 const FILES = [
   "./", "index.html", "velmora.css", "velmora.js", "start.js", "manifest.webmanifest",
-  "velmora.svg", "fonts/velmora-sans.woff2", "fonts/velmora-serif.woff2",
+  "velmora.svg", "apple-touch-icon.png", "icon-192.png", "icon-512.png", "icon-maskable-512.png",
+  "fonts/velmora-sans.woff2", "fonts/velmora-serif.woff2",
   "fonts/velmora-serif-bold.woff2",
 ];
 

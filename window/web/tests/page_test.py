@@ -32,6 +32,20 @@ return [...document.querySelectorAll('#Form1 > .control')].map((e) => {
 RESOLVED = """const probe = document.createElement('div'); probe.style.color = arguments[0];
 document.body.append(probe); const colour = getComputedStyle(probe).color; probe.remove();
 return colour;"""
+# Each icon the page names for home screens and launchers, as the browser decodes it: its width,
+# its height, the size it is declared with, and whether its corner is opaque.
+ICONS = """return (async () => {
+  const manifest = await (await fetch('manifest.webmanifest')).json();
+  const touch = document.querySelector('link[rel=apple-touch-icon]');
+  const icons = [...manifest.icons, {src: touch.getAttribute('href'), sizes: '180x180'}];
+  return Promise.all(icons.filter((i) => i.type !== 'image/svg+xml').map(async (icon) => {
+    const bitmap = await createImageBitmap(await (await fetch(icon.src)).blob());
+    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+    canvas.drawImage(bitmap, 0, 0);
+    return [icon.src, bitmap.width, bitmap.height, icon.sizes, icon.purpose || 'any',
+            canvas.getImageData(0, 0, 1, 1).data[3] === 255];
+  }));
+})();"""
 STATE = """const bar = document.getElementById('Scroll_T');
 return [document.getElementById('Text_T').value, document.getElementById('Label_T').textContent,
         Number(bar.getAttribute('aria-valuenow'))];"""
@@ -263,6 +277,14 @@ class OfflineTest(unittest.TestCase):
             session.wait_for("navigator.serviceWorker.controller", 5)
             errors = session.cdp("Page.getInstallabilityErrors")["installabilityErrors"]
             self.assertEqual(errors, [])
+            # Launchers mask the maskable icon, and iOS shows its icon on black where it is
+            # transparent: both are opaque to the corner; the others keep their transparency.
+            self.assertEqual(session.js(ICONS), [
+                ["icon-192.png", 192, 192, "192x192", "any", False],
+                ["icon-512.png", 512, 512, "512x512", "any", False],
+                ["icon-maskable-512.png", 512, 512, "512x512", "maskable", True],
+                ["apple-touch-icon.png", 180, 180, "180x180", "any", True],
+            ])
             session.stop_server()
             session.open()
             controls = session.js("return document.querySelectorAll('#Form1 .control').length")
