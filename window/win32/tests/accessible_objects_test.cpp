@@ -183,13 +183,13 @@ TEST_F(AccessibleObjectsTest, FormNumbersItsChildrenInReadingOrderInEveryQuestio
     ++id;
     for (const auto& [direction, neighbour] : {std::pair{NAVDIR_NEXT, id + 1},
                                                std::pair{NAVDIR_PREVIOUS, id - 1}}) {
+      SCOPED_TRACE(std::string(name) + (direction == NAVDIR_NEXT ? ", next" : ", previous"));
       const bool beyond = neighbour < 1 || neighbour > static_cast<LONG>(order.size());
       VARIANT end{};
-      EXPECT_EQ(form->accNavigate(direction, Child(id), &end), beyond ? S_FALSE : S_OK) << name;
-      EXPECT_EQ(end.vt, beyond ? VT_EMPTY : VT_DISPATCH) << name;
+      EXPECT_EQ(form->accNavigate(direction, Child(id), &end), beyond ? S_FALSE : S_OK);
+      EXPECT_EQ(end.vt, beyond ? VT_EMPTY : VT_DISPATCH);
       EXPECT_EQ(WindowOf(Take(end).get()),
-                beyond ? nullptr : Control(order[static_cast<std::size_t>(neighbour) - 1]))
-          << name << (direction == NAVDIR_NEXT ? ", next" : ", previous");
+                beyond ? nullptr : Control(order[static_cast<std::size_t>(neighbour) - 1]));
     }
     for (Text text : {Text::Name, Text::Description, Text::Value}) {
       EXPECT_EQ(Read(form.get(), text, nullptr, id), Read(child.get(), text)) << name;
