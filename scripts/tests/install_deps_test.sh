@@ -110,6 +110,8 @@ check i386-libraries-do-not-stand-for-amd64-ones none windows64 \
   "installing for 'windows64': libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3$"
 check both-architectures-installed none windows64 \
   "g++-mingw-w64-x86-64-posix amd64,$i386_libs,$amd64_libs" 0 "" ""
+check i386-packages-installed-for-i386 none wine32 "wine32 i386,$i386_libs" 0 "" ""
+check architecture-independent-package-installed none licence "reuse all" 0 "" ""
 
 # Beside the profile that failed, core went in.
 grep -q "^cmake amd64$" "$work/i386-packages-cannot-be-installed/installed" ||

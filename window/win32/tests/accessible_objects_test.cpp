@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "window/win32/tests/form_window_fixture.h"
@@ -167,16 +168,29 @@ TEST_F(AccessibleObjectsTest, FormListsItsControlsInReadingOrder) {
 }
 
 // Every question to Form1 about its child number N is answered for the Nth control in reading
-// order, as that control's own object answers it; pointing at a place gives the control on top
-// there (Ra lies on Fr's edge), and the focus the focused control, each as its own object.
+// order, as that control's own object answers it, and the next and previous from child N are the
+// controls after and before it (nothing, S_FALSE, past either end); pointing at a place gives the
+// control on top there (Ra lies on Fr's edge), and the focus the focused control, each as its own
+// object.
 TEST_F(AccessibleObjectsTest, FormNumbersItsChildrenInReadingOrderInEveryQuestion) {
   SetFocus(Control("Text_T"));
   const Accessible form = ObjectOf(form_.window());
   ASSERT_NE(form, nullptr);
+  const auto order = ReadingOrder();
   LONG id = 0;
-  for (std::string_view name : ReadingOrder()) {
+  for (std::string_view name : order) {
     const Accessible child = ObjectOf(Control(name));
     ++id;
+    for (const auto& [direction, neighbour] : {std::pair{NAVDIR_NEXT, id + 1},
+                                               std::pair{NAVDIR_PREVIOUS, id - 1}}) {
+      SCOPED_TRACE(std::string(name) + (direction == NAVDIR_NEXT ? ", next" : ", previous"));
+      const bool beyond = neighbour < 1 || neighbour > static_cast<LONG>(order.size());
+      VARIANT end{};
+      EXPECT_EQ(form->accNavigate(direction, Child(id), &end), beyond ? S_FALSE : S_OK);
+      EXPECT_EQ(end.vt, beyond ? VT_EMPTY : VT_DISPATCH);
+      EXPECT_EQ(WindowOf(Take(end).get()),
+                beyond ? nullptr : Control(order[static_cast<std::size_t>(neighbour) - 1]));
+    }
     for (Text text : {Text::Name, Text::Description, Text::Value}) {
       EXPECT_EQ(Read(form.get(), text, nullptr, id), Read(child.get(), text)) << name;
     }
