@@ -117,9 +117,13 @@ class Session:
                 raise AssertionError(f"timed out waiting for {condition}")
             time.sleep(0.02)
 
-    def rect(self, element_id):
-        return self.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-                       "return [r.left, r.top, r.width, r.height]", element_id)
+    def rect(self, selector):
+        return self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.left, r.top, r.width, r.height]", selector)
+
+    def click(self, selector):
+        left, top, width, height = self.rect(selector)
+        self.perform(pointer(move(left + width / 2, top + height / 2), DOWN, UP))
 
     def press(self, element_id, *chord):
         """Keys pressed together with the focus on the element."""
@@ -143,7 +147,7 @@ class Session:
     def drag_scroll_box(self, moves, on_move=None, every=None):
         """Takes the scroll box with the mouse and sweeps it along the track and back, one pixel a
         move, `moves` times (the browser's own input path); calls on_move(i) every `every` moves."""
-        left, top, width, height = self.rect("Scroll_T")
+        left, top, width, height = self.rect("#Scroll_T")
         travel = int(width - 3 * height)
         value = int(self.js("return document.getElementById('Scroll_T').ariaValueNow"))
         x, y = left + height * 1.5 + value * travel / 6000, top + height / 2
@@ -251,12 +255,13 @@ class WebKitSession(ClassicSession):
 
     def launch(self):
         from selenium import webdriver
-        read, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
-                                      "3000x2400x24", "-nolisten", "tcp"], pass_fds=[write])
-        os.close(write)
-        os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
-        os.close(read)
+        display = next(n for n in range(os.getpid() % 500 + 100, 1000)
+                       if not Path(f"/tmp/.X{n}-lock").exists())
+        self.xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "3000x2400x24",
+                                      "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+        while not Path(f"/tmp/.X11-unix/X{display}").exists():
+            time.sleep(0.05)
+        os.environ["DISPLAY"] = f":{display}"
         os.environ["GDK_SCALE"] = str(self.scale)  # the device pixel ratio
         os.environ["GTK_THEME"] = "Adwaita:dark" if ("prefers-color-scheme", "dark") in \
             self.media else "Adwaita"
@@ -272,6 +277,12 @@ class WebKitSession(ClassicSession):
 
     def browser_pid(self):
         return self.driver.service.process.pid
+
+    def screenshot(self, path):
+        """The window from the X server: WebKitWebDriver's own screenshots come out blank here."""
+        r = self.driver.get_window_rect()
+        subprocess.run(["import", "-window", "root", "-crop",
+                        f"{r['width']}x{r['height']}+{r['x']}+{r['y']}", str(path)], check=True)
 
     def quit(self):
         super().quit()
@@ -300,9 +311,12 @@ class FirefoxSession(Session):
 
     def launch(self):
         import websocket
-        prefs = {}
+        prefs = {"focusmanager.testmode": True}  # the page has the focus as in a window in front
         for name, value in self.media:
             prefs.update(FIREFOX_MEDIA[name][value])
+        if len(self.media) == 2:  # forced colours, dark: the colours the user chose are dark
+            prefs.update({"browser.display.background_color": "#000000",
+                          "browser.display.foreground_color": "#ffffff"})
         profile = Path(self.profile.name) / f"profile-{len(self.media)}-{time.monotonic_ns()}"
         profile.mkdir()
         (profile / "user.js").write_text("".join(f'user_pref("{k}", {json.dumps(v)});\n'
