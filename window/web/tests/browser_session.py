@@ -80,6 +80,7 @@ def description_listing(listing_script):
 class Session:
     """The page's server and one browser; subclasses launch it and speak its protocol."""
     engine = ""
+    touch = None  # or why the engine's touch actions do not reach the page as touch
 
     def __init__(self, site, fast=False):
         self.site, self.fast = Path(site), fast
@@ -252,6 +253,7 @@ class ChromiumSession(ClassicSession):
 
 class WebKitSession(ClassicSession):
     engine = "webkit"
+    touch = "WebKitGTK hands WebDriver's touch actions to the page as the mouse"
 
     def launch(self):
         from selenium import webdriver
@@ -298,6 +300,9 @@ class WebKitSession(ClassicSession):
             size = self.driver.get_window_size()
             self.driver.set_window_size(size["width"] + width - inner[0],
                                         size["height"] + height - inner[1])
+        inner = self.js("return [innerWidth, innerHeight]")
+        if inner != [width, height]:
+            return f"the MiniBrowser's window takes no viewport of {width} x {height}, but {inner}"
 
     def errors(self):
         lines = self.log.read_text(errors="replace").splitlines()

@@ -141,17 +141,22 @@ class PageTest(unittest.TestCase):
         # The order Tab takes from the start, as the window's: the scroll bar, the text box, out
         # of the page; and Shift+Tab back.
         back = (Keys.SHIFT, Keys.TAB)
-        rows = [((Keys.TAB,), "Text_T"), ((Keys.TAB, Keys.TAB), None), ((Keys.TAB, back), "Scroll_T")]
+        # (The MiniBrowser, with nothing of its own to focus, takes the focus round to the start.)
+        out = (None, "Scroll_T") if ENGINE == "webkit" else (None,)
+        rows = [((Keys.TAB,), ("Text_T",)), ((Keys.TAB, Keys.TAB), out),
+                ((Keys.TAB, back), ("Scroll_T",))]
         for presses, focused in rows:
             with self.subTest(presses=presses):
                 self.session.open()
                 for chord in presses:
                     self.session.perform(keys(*chord) if chord == back else keys(chord))
-                self.assertEqual(self.js(FOCUSED), focused)
+                self.assertIn(self.js(FOCUSED), focused)
         # The tooltip of a cell the mouse rests on, or a finger is held on.
         iron = next(c for c in self.listing["controls"] if c["name"] == "Label_026_Fe")
         for kind, hold in [("mouse", []), ("touch", [DOWN, pause(0.8)])]:
             with self.subTest(kind):
+                if kind == "touch" and self.session.touch:
+                    self.skipTest(self.session.touch)
                 self.session.open()
                 self.session.perform(pointer(move(*self.centre("Label_026_Fe")), *hold,
                                              kind=kind), release=False)
@@ -180,9 +185,9 @@ class PageTest(unittest.TestCase):
         self.session.press("Text_T", Keys.CONTROL, "a")
         self.session.paste("1e400")
         self.assertEqual(self.js("return document.querySelectorAll('dialog:modal').length"), 1)
-        self.assertEqual(self.js("return document.querySelector('dialog').innerText"),
-                         'Velmora\n\nThe temperature could not be applied.\n\n'
-                         'Overflow: "1e400" is too large a number.\n\nOK')
+        self.assertEqual(self.js("return document.querySelector('dialog').innerText")
+                         .split(), 'Velmora The temperature could not be applied. '
+                         'Overflow: "1e400" is too large a number. OK'.split())
         self.assertEqual(self.js("return document.activeElement.textContent"), "OK")
         self.assertEqual(self.state(), ("1e400", "298", 298))
         self.assertEqual([self.colour(c["name"]) for c in self.listing["controls"]], colours)
@@ -257,6 +262,8 @@ class PageTest(unittest.TestCase):
         ]
         for name, start, action, expected in rows:
             with self.subTest(name):
+                if "touch" in name and self.session.touch:
+                    self.skipTest(self.session.touch)
                 self.session.open()
                 if start != 298:
                     self.enter(str(start))
