@@ -282,7 +282,7 @@ class WebKitSession(ClassicSession):
 
     def screenshot(self, path):
         """The window from the X server: WebKitWebDriver's own screenshots come out blank here."""
-        r = self.driver.get_window_rect()
+        r = {k: v * self.scale for k, v in self.driver.get_window_rect().items()}
         subprocess.run(["import", "-window", "root", "-crop",
                         f"{r['width']}x{r['height']}+{r['x']}+{r['y']}", str(path)], check=True)
 
