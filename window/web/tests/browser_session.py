@@ -81,6 +81,7 @@ class Session:
     """The page's server and one browser; subclasses launch it and speak its protocol."""
     engine = ""
     touch = None  # or why the engine's touch actions do not reach the page as touch
+    console = None  # or why errors(), the console's warnings and errors, cannot be read
 
     def __init__(self, site, fast=False):
         self.site, self.fast = Path(site), fast
@@ -254,6 +255,7 @@ class ChromiumSession(ClassicSession):
 class WebKitSession(ClassicSession):
     engine = "webkit"
     touch = "WebKitGTK hands WebDriver's touch actions to the page as the mouse"
+    console = "WebKitWebDriver does not pass on the console"
 
     def launch(self):
         from selenium import webdriver
@@ -270,12 +272,8 @@ class WebKitSession(ClassicSession):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
-        # Console messages on the driver's output, which errors() reads.
-        options.add_argument("--enable-write-console-messages-to-stdout=true")
-        self.log = Path(self.profile.name) / "driver.log"
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
-                                          options=options, service_log_path=str(self.log))
-        self.log_seen = 0
+                                          options=options)
 
     def browser_pid(self):
         return self.driver.service.process.pid
@@ -303,11 +301,6 @@ class WebKitSession(ClassicSession):
         inner = self.js("return [innerWidth, innerHeight]")
         if inner != [width, height]:
             return f"the MiniBrowser's window takes no viewport of {width} x {height}, but {inner}"
-
-    def errors(self):
-        lines = self.log.read_text(errors="replace").splitlines()
-        new, self.log_seen = lines[self.log_seen:], len(lines)
-        return [line for line in new if re.match(r"CONSOLE .*(ERROR|WARN)", line)]
 
 
 class FirefoxSession(Session):
