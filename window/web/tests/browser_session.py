@@ -217,6 +217,9 @@ class ClassicSession(Session):
     def quit(self):
         self.driver.quit()
 
+    def browser_pid(self):
+        return self.driver.service.process.pid  # the driver, which starts the browser
+
 
 class ChromiumSession(ClassicSession):
     engine = "chromium"
@@ -231,9 +234,6 @@ class ChromiumSession(ClassicSession):
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-    def browser_pid(self):
-        return self.driver.service.process.pid
 
     def cdp(self, command, params=None):
         return self.driver.execute_cdp_cmd(command, params or {})
@@ -274,9 +274,6 @@ class WebKitSession(ClassicSession):
         options.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
                                           options=options)
-
-    def browser_pid(self):
-        return self.driver.service.process.pid
 
     def screenshot(self, path):
         """The window from the X server: WebKitWebDriver's own screenshots come out blank here."""
@@ -412,8 +409,7 @@ def deserialise(remote):
         return [deserialise(v) for v in value]
     if kind == "object":
         return {k: deserialise(v) for k, v in value}
-    return {"number": lambda: value if not isinstance(value, str) else float(value.replace(
-        "-0", "0"))}.get(kind, lambda: value)()
+    return float(value) if kind == "number" and isinstance(value, str) else value  # NaN, -0
 
 
 def open_session(engine, site, fast=False):
