@@ -306,7 +306,8 @@ class FirefoxSession(Session):
 
     def launch(self):
         import websocket
-        prefs = {"focusmanager.testmode": True}  # the page has the focus as in a window in front
+        # The page has the focus as in a window in front; its clock is not rounded to 1 ms.
+        prefs = {"focusmanager.testmode": True, "privacy.reduceTimerPrecision": False}
         for name, value in self.media:
             prefs.update(FIREFOX_MEDIA[name][value])
         if len(self.media) == 2:  # forced colours, dark: the colours the user chose are dark
