@@ -35,7 +35,7 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-
 # Frames as fast as they can be made, rather than sixty a second: input the session sends is
 # handled at the speed of the page instead of one event a frame (for long runs of moves).
 CHROMIUM_UNTHROTTLED = ["--disable-frame-rate-limit", "--disable-gpu-vsync"]
-MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+MINIBROWSER = next(Path("/usr/lib").glob("*/webkit2gtk-4.1/MiniBrowser"), None)
 # Firefox's palettes are preferences, read at start: the media features a launch asks for.
 FIREFOX_MEDIA = {"prefers-color-scheme": {"dark": {"ui.systemUsesDarkTheme": 1,
                                                    "layout.css.prefers-color-scheme.content-override": 0}},
@@ -270,7 +270,7 @@ class WebKitSession(ClassicSession):
         os.environ["GTK_THEME"] = "Adwaita:dark" if ("prefers-color-scheme", "dark") in \
             self.media else "Adwaita"
         options = webdriver.WebKitGTKOptions()
-        options.binary_location = MINIBROWSER
+        options.binary_location = str(MINIBROWSER)
         options.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
                                           options=options)
