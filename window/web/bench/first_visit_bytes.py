@@ -1,11 +1,11 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: The Velmora developers
 # SPDX-License-Identifier: MIT
-"""The bytes of a first visit: every file headless Chromium loads for the page until the window
+"""The bytes of a first visit: every file a browser engine (chromium, firefox or webkit) loads for the page until the window
 shows (the page, its script with the module inside, the style sheet, the fonts, the manifest,
 the icon), compressed as a web server would send them (gzip -9, and Brotli at its best when the
 brotli module is there), against a target of 300 KiB.
-    first_visit_bytes.py SITE-FOLDER
+    first_visit_bytes.py ENGINE SITE-FOLDER
 """
 import gzip
 import sys
@@ -13,7 +13,7 @@ from pathlib import Path
 from urllib.parse import urlparse
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests"))
-from browser_session import BrowserSession  # noqa: E402
+from browser_session import open_session  # noqa: E402
 
 try:
     import brotli
@@ -26,8 +26,8 @@ LOADED = """return [performance.getEntriesByType('navigation')[0].name,
 
 
 def main():
-    site = Path(sys.argv[1])
-    with BrowserSession(site) as session:
+    engine, site = sys.argv[1], Path(sys.argv[2])
+    with open_session(engine, site) as session:
         session.open()
         session.wait_for("document.fonts.status === 'loaded'")
         urls = session.js(LOADED)

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: The Velmora developers
 # SPDX-License-Identifier: MIT
-"""Navigation to the window drawn at 298 K in headless Chromium, against a bare page that draws
-the same 116 elements at the same places with fixed texts in the same faces, without the program,
-the two loaded in turn in the same run (from the same server, past the service worker). "Drawn":
-the fonts are loaded and a frame has gone by since `Label_T` showed 298. Prints the medians and
-their ratio, against a target of 2x.
-    startup_bench.py SITE-FOLDER LISTING-SCRIPT [ROUNDS]
+"""Navigation to the window drawn at 298 K in a browser engine (chromium, firefox or webkit),
+against a bare page that draws the same 116 elements at the same places with fixed texts in the
+same faces, without the program, the two loaded in turn in the same run (from the same server,
+with a service worker that keeps nothing). "Drawn": the fonts are loaded and a frame has gone by
+since `Label_T` showed 298, as a probe script loaded first into both pages sees it. Prints the
+medians and their ratio, against a target of 2x.
+    startup_bench.py ENGINE SITE-FOLDER LISTING-SCRIPT [ROUNDS]
 """
 import shutil
 import statistics
@@ -15,9 +16,10 @@ import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests"))
-from browser_session import BrowserSession, description_listing  # noqa: E402
+from browser_session import description_listing, open_session  # noqa: E402
 
-# Before any script of the page: resolves velmoraDrawn with the time since navigation began.
+# The first script of either page (a file of the site, as the page's Content-Security-Policy
+# wants): resolves velmoraDrawn with the time since navigation began.
 PROBE = """window.velmoraDrawn = new Promise((resolve) => {
   const shown = () => document.getElementById('Label_T')?.textContent === '298';
   new MutationObserver((records, observer) => {
@@ -35,6 +37,9 @@ div { position: absolute; box-sizing: border-box; font: 12px "Velmora Sans"; whi
 .cell { border: 1px solid; text-align: center; font: 700 21px "Velmora Serif"; }"""
 
 
+PROBE_TAG = '<script src="probe.js"></script>'
+
+
 def bare_page(listing):
     divs = []
     for c in listing["controls"]:
@@ -43,27 +48,28 @@ def bare_page(listing):
         cell = ' class="cell"' if "element" in c else ""
         divs.append(f'<div id="{c["name"]}"{cell} style="{place}">{text}</div>')
     return (f'<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Bare</title>'
-            f'<style>{BARE_STYLE}</style></head><body>{"".join(divs)}</body></html>')
+            f'{PROBE_TAG}<style>{BARE_STYLE}</style></head><body>{"".join(divs)}</body></html>')
 
 
 def main():
-    site, listing_script = sys.argv[1], sys.argv[2]
-    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 30
+    engine, site, listing_script = sys.argv[1:4]
+    rounds = int(sys.argv[4]) if len(sys.argv) > 4 else 30
     with tempfile.TemporaryDirectory() as folder:
         shutil.copytree(site, folder, dirs_exist_ok=True)
-        (Path(folder) / "bare.html").write_text(bare_page(description_listing(listing_script)))
+        copy = Path(folder)
+        (copy / "bare.html").write_text(bare_page(description_listing(listing_script)))
+        (copy / "probe.js").write_text(PROBE)
+        (copy / "sw.js").write_text("")  # every load from the server
+        index = (copy / "index.html").read_text()
+        (copy / "index.html").write_text(index.replace("<link", PROBE_TAG + "<link", 1))
         times = {"index.html": [], "bare.html": []}
-        with BrowserSession(folder) as session:
-            session.cdp("Network.enable")
-            session.cdp("Network.setBypassServiceWorker", {"bypass": True})
-            session.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
+        with open_session(engine, folder) as session:
             for _ in range(rounds + 1):  # the first round warms the caches and is not counted
                 for page, samples in times.items():
-                    session.driver.get(session.url + page)
-                    samples.append(session.driver.execute_async_script(
-                        "window.velmoraDrawn.then(arguments[0])"))
+                    session.navigate(session.url + page)
+                    samples.append(session.js("return window.velmoraDrawn"))
     page, bare = (statistics.median(samples[1:]) for samples in times.values())
-    print(f"navigation to the window drawn at 298 K: median {page:.1f} ms "
+    print(f"{engine}: navigation to the window drawn at 298 K: median {page:.1f} ms "
           f"(min {min(times['index.html'][1:]):.1f}); bare page {bare:.1f} ms "
           f"(min {min(times['bare.html'][1:]):.1f}); {page / bare:.2f}x of the 2x target, "
           f"{rounds} rounds")
