@@ -49,7 +49,8 @@ std::string Classes(const ControlDescription& description) {
   return classes;
 }
 
-std::string Pixels(int pixels) { return std::to_string(pixels) + "px"; }
+// A length of the window's own pixels, at the size the window is shown (the style sheet's --unit).
+std::string Units(int pixels) { return "calc(" + std::to_string(pixels) + " * var(--unit))"; }
 
 }  // namespace
 
@@ -64,10 +65,10 @@ val CreateControl(const ControlDescription& description, int stacking, const val
   // Content-Security-Policy allows; style attributes in markup it would refuse.)
   const PixelPlace place = PlaceInPixels(description.place, kCssPixelsPerInch, kCssPixelsPerInch);
   const FontDescription& font = FontOf(description.font);
-  std::string style = "left:" + Pixels(place.left) + ";top:" + Pixels(place.top) +
-                      ";width:" + Pixels(place.width()) + ";height:" + Pixels(place.height()) +
+  std::string style = "left:" + Units(place.left) + ";top:" + Units(place.top) +
+                      ";width:" + Units(place.width()) + ";height:" + Units(place.height()) +
                       ";z-index:" + std::to_string(stacking) + ";font-size:" +
-                      Pixels(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)) +
+                      Units(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)) +
                       ";font-weight:" + std::to_string(font.weight);
   // A label is drawn in the description's colours; the text box and the scroll bar have the
   // page's own look for them (the style sheet's), as the toolkits' controls have theirs.

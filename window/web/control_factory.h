@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Creates the element of one control from its row of the window description: a <div> for a label
 // or the scroll bar (which TemperatureScrollBar fills in), an <input> for the text box. Its id is
-// the control's name; it stands at its place in CSS pixels (1/96 inch, so 15 twips), stacked by
-// creation order, in its font, border, alignment and colours, with its content at creation. The
+// the control's name; it stands at its place in the window's pixels (1/96 inch, so 15 twips, each
+// as long as the style sheet's --unit at the size the window is shown), stacked by creation order, in its font, border, alignment and colours, with its content at creation. The
 // style sheet (page/velmora.css) gives each role its font family and each border its look. It
 // wires no event, names nothing for screen readers and knows nothing of the handlers.
 #pragma once
@@ -14,8 +14,8 @@
 
 namespace velmora::web {
 
-// CSS pixels per inch: places and font sizes are laid out as at 96 dpi, and the browser scales
-// them with its zoom and the screen's pixel ratio.
+// The window's pixels per inch: places and font sizes are laid out as at 96 dpi, and the page
+// scales them to the size the window is shown.
 inline constexpr int kCssPixelsPerInch = 96;
 
 // `stacking` is the control's place in the creation order: a later control lies on top.

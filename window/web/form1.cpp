@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/web/form1.h"
 
-#include <algorithm>
 #include <map>
 #include <string>
 
@@ -15,12 +14,6 @@ namespace {
 
 using emscripten::val;
 
-std::string Pixels(int pixels) { return std::to_string(pixels) + "px"; }
-
-void Style(const val& element, const char* property, const std::string& value) {
-  element["style"].call<void>("setProperty", val(property), val(value));
-}
-
 }  // namespace
 
 Form1::Form1(val document)
@@ -30,15 +23,18 @@ Form1::Form1(val document)
       text_edited_([this](val event) {
         // Mid-composition (an input method building a character) the text is not yet typed.
         if (!event["isComposing"].as<bool>()) Finish(dispatcher_.TextChanged());
-      }),
-      resized_([this](val) { FitToWidth(); }) {
+      }) {
   document.set("title", val(std::string(kFormTitle)));
   page_.set("className", val("page"));
   form_.set("id", val(std::string(kFormName)));
   form_.set("className", val("form"));
-  // The client size, which the style sheet gives the window and, scaled, the page.
-  Style(page_, "--width", Pixels(TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch)));
-  Style(page_, "--height", Pixels(TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch)));
+  // The client size in the window's pixels, from which the style sheet fits the window to the
+  // viewport.
+  const val root_style = document["documentElement"]["style"];
+  root_style.call<void>("setProperty", val("--width"),
+                        TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch));
+  root_style.call<void>("setProperty", val("--height"),
+                        TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch));
   page_.call<void>("appendChild", form_);
   document["body"].call<void>("appendChild", page_);
 
@@ -72,28 +68,17 @@ Form1::Form1(val document)
   scroll_->SetUserMoveHandler(
       [this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
   text_edited_.Listen(text_, "input");
-  resized_.Listen(val::global("window"), "resize");
 }
 
 void Form1::Load() { Finish(dispatcher_.Load()); }
 
 void Form1::Show() {
-  FitToWidth();
   // The first control of the tab order has the focus when the window opens.
   std::map<int, std::string_view> tab_order;
   for (const ControlDescription& description : WindowDescription()) {
     if (description.tab_index >= 0) tab_order.emplace(description.tab_index, description.name);
   }
   if (!tab_order.empty()) controls_.at(tab_order.begin()->second).element.call<void>("focus");
-}
-
-void Form1::FitToWidth() {
-  const double width = TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch);
-  const double available = page_["parentElement"]["clientWidth"].as<double>();
-  const double scale = available > 0 ? std::min(1.0, available / width) : 1.0;
-  // A number, which the page turns into the text of the property (the style sheet scales the
-  // window and sizes the page by it).
-  page_["style"].call<void>("setProperty", val("--scale"), scale);
 }
 
 void Form1::Finish(std::optional<EventEnd> end) {

@@ -10,8 +10,8 @@
 // When an event ends it repaints the cells whose colour changed (and nothing else), tells screen
 // readers the new temperature in force, and shows the event's error, if any, in the message box.
 //
-// The window is a box of the description's client size in CSS pixels; it follows the browser's
-// zoom, and on a screen narrower than the box it is scaled down to fit the width.
+// The window is a box of the description's client size, which the style sheet shows at the
+// largest size that fits the browser's viewport.
 #pragma once
 
 #include <emscripten/val.h>
@@ -43,9 +43,8 @@ class Form1 final : public ControlServices {
 
   // The Load event: runs Form_Load. Call once, before Show().
   void Load();
-  // Fits the window to the page's width and gives the focus to the first control of the tab
-  // order. (Both make the browser lay the page out, which is done once when the window is
-  // complete.)
+  // Gives the focus to the first control of the tab order. (That makes the browser lay the page
+  // out, which is done once when the window is complete.)
   void Show();
 
   AccessStatus SetCaption(std::string_view control, std::string_view caption) override;
@@ -64,7 +63,6 @@ class Form1 final : public ControlServices {
 
   Entry* Find(std::string_view name, ControlKind kind, AccessStatus& status);
   void Finish(std::optional<EventEnd> end);
-  void FitToWidth();
 
   emscripten::val page_;  // holds the window, at its size as shown
   emscripten::val form_;
@@ -78,7 +76,6 @@ class Form1 final : public ControlServices {
   std::unique_ptr<ElementTooltip> tooltip_;
   std::unique_ptr<MessageDialog> dialog_;
   PageListener text_edited_;
-  PageListener resized_;
 };
 
 }  // namespace velmora::web

@@ -78,19 +78,25 @@ class PageTest(unittest.TestCase):
     def colour(self, name):
         return self.js(f"return getComputedStyle(document.getElementById('{name}')).color")
 
+    def fitted(self, width, height):
+        """The window's scale in a viewport: the largest that fits, keeping its proportions."""
+        return min(width / self.listing["width"], height / self.listing["height"])
+
     def test_every_control_at_its_place(self):
-        phone = (360 - 16) / self.listing["width"]  # the viewport less the page's margins
-        rows = [  # viewport width, height, device pixels per CSS pixel, scale, media features
-            ("zoom-100", 800, 600, 1, 1.0, []),
-            ("zoom-200", 800, 600, 2, 1.0, []),
-            ("phone", 360, 740, 3, phone, []),
-            ("dark", 800, 600, 1, 1.0, [("prefers-color-scheme", "dark")]),
-            ("forced-colours", 800, 600, 1, 1.0, [("forced-colors", "active")]),
-            ("forced-colours-dark", 800, 600, 1, 1.0,
+        rows = [  # viewport width, height, device pixels per CSS pixel, media features
+            ("zoom-100", 800, 600, 1, []),
+            ("zoom-200", 800, 600, 2, []),
+            ("phone", 360, 740, 3, []),
+            ("screen-1280x800", 1280, 800, 1, []),
+            ("screen-3840x2160", 3840, 2160, 1, []),
+            ("dark", 800, 600, 1, [("prefers-color-scheme", "dark")]),
+            ("forced-colours", 800, 600, 1, [("forced-colors", "active")]),
+            ("forced-colours-dark", 800, 600, 1,
              [("forced-colors", "active"), ("prefers-color-scheme", "dark")]),
         ]
-        for name, width, height, pixel_ratio, scale, media in rows:
+        for name, width, height, pixel_ratio, media in rows:
             with self.subTest(name):
+                scale = self.fitted(width, height)
                 self.session.emulate(width, height, pixel_ratio)
                 self.session.cdp("Emulation.setEmulatedMedia",
                                  {"features": [{"name": n, "value": v} for n, v in media]})
@@ -98,10 +104,16 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(self.js("return devicePixelRatio"), pixel_ratio)
                 places = {p[0]: p[1:] for p in self.js(PLACES)}
                 self.assertEqual(len(places), len(self.listing["controls"]))
+                # Centred, and the page around it does not scroll.
+                form = self.js("const r = document.getElementById('Form1').getBoundingClientRect();"
+                               "return [r.left + r.width / 2, r.top + r.height / 2,"
+                               " document.scrollingElement.scrollWidth]")
+                for got, want in zip(form, [width / 2, height / 2, width]):
+                    self.assertAlmostEqual(got, want, delta=0.5)
                 for control in self.listing["controls"]:
                     expected = [scale * control[k] for k in ("left", "top", "width", "height")]
                     for got, want in zip(places[control["name"]], expected):
-                        self.assertAlmostEqual(got, want, delta=0.02, msg=control["name"])
+                        self.assertAlmostEqual(got, want, delta=0.035, msg=control["name"])
                 # The caption label's text fits it, in the page's own face; liquid and gas keep
                 # their colours in every palette.
                 self.assertTrue(self.js("return document.fonts.check('12px \"Velmora Sans\"')"))
@@ -167,9 +179,12 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.js("return document.activeElement.id"), "Text_T")
 
     def test_scroll_bar(self):
+        # In the session's 800 x 600 viewport the window is scaled by about 1.31: the places, in
+        # the window's own pixels, and the steps of the drags, in the viewport's, scale apart.
         driver = self.session.driver
+        scale = self.fitted(*self.js("return [innerWidth, innerHeight]"))
         bar = next(c for c in self.listing["controls"] if c["name"] == "Scroll_T")
-        width, height = bar["width"], bar["height"]
+        width, height = scale * bar["width"], scale * bar["height"]
         travel = width - 3 * height  # the track less the scroll box
         box = height * 1.5 + 298 * travel / 6000 - width / 2  # from the middle of the bar
 
