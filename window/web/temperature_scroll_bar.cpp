@@ -50,9 +50,9 @@ TemperatureScrollBar::TemperatureScrollBar(const ControlDescription& description
       wheel_([this](val event) { OnWheel(event); }),
       context_menu_([](val event) { event.call<void>("preventDefault"); }),
       repeat_([this] { OnRepeat(); }) {
-  // The arrows and the scroll box are as wide as the bar is high (the style sheet's --part).
-  element_["style"].call<void>("setProperty", val("--part"),
-                               val(std::to_string(static_cast<int>(height_)) + "px"));
+  // The arrows and the scroll box are as wide as the bar is high (the style sheet's --part, in
+  // the window's pixels).
+  element_["style"].call<void>("setProperty", val("--part"), height_);
   element_.call<void>("setAttribute", val("role"), val("slider"));
   element_.call<void>("setAttribute", val("aria-orientation"), val("horizontal"));
   SetAttribute(element_, "aria-valuemin", range_.minimum);
@@ -93,7 +93,7 @@ double TemperatureScrollBar::BoxLeft() const {
 
 void TemperatureScrollBar::Place() {
   // A number, which the page turns into the text of the property: the style sheet moves the box
-  // by it, in pixels.
+  // by it, in the window's pixels.
   box_["style"].call<void>("setProperty", val("--left"), BoxLeft());
   SetAttribute(element_, "aria-valuenow", value_);
 }
