@@ -3,58 +3,47 @@
 #include "window/web/form1.h"
 
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "elements/element_summary.h"
 #include "window/control_names.h"
-#include "window/web/control_factory.h"
 
 namespace velmora::web {
 namespace {
 
 using emscripten::val;
 
+val ById(const val& document, std::string_view id) {
+  val element = document.call<val>("getElementById", val(std::string(id)));
+  if (element.isNull()) throw std::runtime_error("the page has no " + std::string(id));
+  return element;
+}
+
 }  // namespace
 
 Form1::Form1(val document)
-    : page_(document.call<val>("createElement", val("div"))),
-      form_(document.call<val>("createElement", val("div"))),
+    : document_(document),
+      form_(ById(document, kFormName)),
+      page_(form_["parentElement"]),
       text_(val::undefined()),
       text_edited_([this](val event) {
         // Mid-composition (an input method building a character) the text is not yet typed.
         if (!event["isComposing"].as<bool>()) Finish(dispatcher_.TextChanged());
       }) {
   document.set("title", val(std::string(kFormTitle)));
-  page_.set("className", val("page"));
-  form_.set("id", val(std::string(kFormName)));
-  form_.set("className", val("form"));
-  // The client size in the window's pixels, from which the style sheet fits the window to the
-  // viewport.
-  const val root_style = document["documentElement"]["style"];
-  root_style.call<void>("setProperty", val("--width"),
-                        TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch));
-  root_style.call<void>("setProperty", val("--height"),
-                        TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch));
-  page_.call<void>("appendChild", form_);
-  document["body"].call<void>("appendChild", page_);
-
-  // Made in creation order, which stacks them; put into the page in reading order.
-  int stacking = 0;
   for (const ControlDescription& description : WindowDescription()) {
-    Entry entry{description.kind, CreateControl(description, stacking++, document)};
+    Entry entry{description.kind, ById(document, description.name)};
     switch (description.kind) {
       case ControlKind::Label:
         entry.label = &labels_.emplace_back(description, entry.element);
         break;
       case ControlKind::TextBox: text_ = entry.element; break;
       case ControlKind::HScrollBar:
-        scroll_ = std::make_unique<TemperatureScrollBar>(description, entry.element, document);
+        scroll_ = std::make_unique<TemperatureScrollBar>(description, entry.element);
         break;
     }
     controls_.emplace(description.name, std::move(entry));
-  }
-  for (std::string_view name : ReadingOrder()) {
-    form_.call<void>("appendChild", controls_.at(name).element);
   }
 
   const auto element_of = [this](std::string_view name) { return controls_.at(name).element; };
@@ -73,12 +62,23 @@ Form1::Form1(val document)
 void Form1::Load() { Finish(dispatcher_.Load()); }
 
 void Form1::Show() {
-  // The first control of the tab order has the focus when the window opens.
-  std::map<int, std::string_view> tab_order;
-  for (const ControlDescription& description : WindowDescription()) {
-    if (description.tab_index >= 0) tab_order.emplace(description.tab_index, description.name);
+  scroll_->Enable();
+  // The first control of the tab order has the focus when the window opens, unless the user has
+  // put it somewhere already.
+  const val focused = document_["activeElement"];
+  if (focused.isNull() || focused.strictlyEquals(document_["body"])) {
+    std::map<int, std::string_view> tab_order;
+    for (const ControlDescription& description : WindowDescription()) {
+      if (description.tab_index >= 0) tab_order.emplace(description.tab_index, description.name);
+    }
+    if (!tab_order.empty()) controls_.at(tab_order.begin()->second).element.call<void>("focus");
   }
-  if (!tab_order.empty()) controls_.at(tab_order.begin()->second).element.call<void>("focus");
+  // Text typed or pasted into the box before the program ran is an entry like any other.
+  std::string text;
+  if (GetText(control::Text_T, text) == AccessStatus::Ok &&
+      text != FindControl(control::Text_T)->content) {
+    Finish(dispatcher_.TextChanged());
+  }
 }
 
 void Form1::Finish(std::optional<EventEnd> end) {

@@ -18,9 +18,19 @@ if (location.protocol !== "file:") {
   document.head.append(manifest);
   if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js");
 }
-// velmora.js, the next script of the page, has run by then.
+// velmora.js, the next script of the page, has run by then. The page already shows the window
+// at 298 K; the program takes it over. Should it not start, the window stays as it is, with a
+// notice saying why nothing moves.
 document.addEventListener("DOMContentLoaded", () => {
-  Velmora().catch((error) => {
-    document.body.textContent = "Velmora could not start: " + error;
-  });
+  const failed = (error) => {
+    const notice = document.createElement("p");
+    notice.className = "notice";
+    notice.textContent = `Velmora could not start, so the temperature cannot change: ${error}`;
+    document.body.append(notice);
+  };
+  try {
+    Velmora().catch(failed);
+  } catch (error) {
+    failed(error);
+  }
 });

@@ -1,15 +1,12 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
-#include "window/web/control_factory.h"
+#include "window/web/control_markup.h"
 
-#include <string>
-
+#include "input/conversions.h"
 #include "window/web/system_colours.h"
 
 namespace velmora::web {
 namespace {
-
-using emscripten::val;
 
 // The dialog font: Liberation Sans 9 pt, as the Linux window's, shipped with the page.
 constexpr FontDescription kDialogFont{"Liberation Sans", 900, 400};
@@ -23,8 +20,16 @@ const FontDescription& FontOf(FontRole role) {
   return kDialogFont;
 }
 
-// Style sheet classes, one per kind, font role, border and alignment.
-std::string Classes(const ControlDescription& description) {
+// A length of the window's own pixels, at the size the window is shown.
+std::string Units(int pixels) { return "calc(" + std::to_string(pixels) + " * var(--unit))"; }
+
+}  // namespace
+
+std::string TemperatureInForceName(std::int16_t t) {
+  return "Temperature in force: " + Int16ToText(t) + " K";
+}
+
+std::string ControlClasses(const ControlDescription& description) {
   std::string classes = "control";
   switch (description.kind) {
     case ControlKind::Label:
@@ -49,20 +54,8 @@ std::string Classes(const ControlDescription& description) {
   return classes;
 }
 
-// A length of the window's own pixels, at the size the window is shown (the style sheet's --unit).
-std::string Units(int pixels) { return "calc(" + std::to_string(pixels) + " * var(--unit))"; }
-
-}  // namespace
-
-val CreateControl(const ControlDescription& description, int stacking, const val& document) {
-  const bool text_box = description.kind == ControlKind::TextBox;
-  val element = document.call<val>("createElement", val(text_box ? "input" : "div"));
-  element.set("id", val(std::string(description.name)));
-  element.set("className", val(Classes(description)));
-
-  // One style text rather than a call for each property: the page is built faster. (Styles
-  // given through the element's style object are the program's, which the page's
-  // Content-Security-Policy allows; style attributes in markup it would refuse.)
+std::string ControlDeclarations(const ControlDescription& description, int stacking,
+                                ColourValue fore_colour) {
   const PixelPlace place = PlaceInPixels(description.place, kCssPixelsPerInch, kCssPixelsPerInch);
   const FontDescription& font = FontOf(description.font);
   std::string style = "left:" + Units(place.left) + ";top:" + Units(place.top) +
@@ -74,28 +67,18 @@ val CreateControl(const ControlDescription& description, int stacking, const val
   // page's own look for them (the style sheet's), as the toolkits' controls have theirs.
   if (description.kind == ControlKind::Label) {
     style += ";background-color:" + CssColour(description.back_colour) +
-             ";color:" + CssColour(description.fore_colour);
+             ";color:" + CssColour(fore_colour);
   }
-  element["style"].set("cssText", val(style));
+  if (description.kind == ControlKind::HScrollBar) {
+    // The arrows and the scroll box are as wide as the bar is high.
+    style += ";--part:" + std::to_string(place.height());
+  }
+  return style;
+}
 
-  const std::string content(description.content);
-  if (text_box) {
-    element.set("type", val("text"));
-    element.set("value", val(content));
-    // The number keyboard on a touch screen; no spelling or word completion of the browser's own
-    // (it would change what the user typed); no length limit (no maxlength).
-    element.set("inputMode", val("decimal"));
-    element.set("spellcheck", false);
-    for (const char* off : {"autocomplete", "autocorrect", "autocapitalize"}) {
-      element.call<void>("setAttribute", val(off), val("off"));
-    }
-  } else {
-    element.set("textContent", val(content));
-  }
-  // The description's tab order, first place first; the browser puts controls with a positive
-  // tabindex ahead of the rest, in their own order.
-  if (description.tab_index >= 0) element.set("tabIndex", description.tab_index + 1);
-  return element;
+double ScrollBoxLeft(const ScrollRange& range, int value, double width, double height) {
+  const double travel = width - 3 * height;  // the track less the scroll box
+  return height + (value - range.minimum) * travel / (range.maximum - range.minimum);
 }
 
 }  // namespace velmora::web
