@@ -32,6 +32,15 @@ return [...document.querySelectorAll('#Form1 > .control')].map((e) => {
 RESOLVED = """const probe = document.createElement('div'); probe.style.color = arguments[0];
 document.body.append(probe); const colour = getComputedStyle(probe).color; probe.remove();
 return colour;"""
+# Every element of the window as it is drawn and read: attributes (the style attribute, the
+# program's own changes, aside), text or value, colours, font size and box.
+SNAPSHOT = """return [...document.querySelectorAll('#Form1 *')].map((e) => {
+  const s = getComputedStyle(e); const r = e.getBoundingClientRect();
+  return [e.id || e.className, [...e.attributes].filter((a) => a.name !== 'style')
+            .map((a) => `${a.name}=${a.value}`).sort(), e.value ?? e.textContent,
+          s.color, s.backgroundColor, s.fontSize, [r.left, r.top, r.width, r.height]];
+});"""
+NOTICE = "return document.querySelector('.notice')?.textContent ?? null"
 STATE = """const bar = document.getElementById('Scroll_T');
 return [document.getElementById('Text_T').value, document.getElementById('Label_T').textContent,
         Number(bar.getAttribute('aria-valuenow'))];"""
@@ -269,6 +278,50 @@ class PageTest(unittest.TestCase):
                          "Temperature in force: 6000 K")
         self.session.wait_for("document.getElementById('Label_026_Fe')"
                               ".getAttribute('aria-description').endsWith('At 6000 K: gas')", 2)
+
+
+    def test_written_page_and_input_before_the_program(self):
+        session = self.session
+        # Without JavaScript the page is the window as the program shows it after Load, with a
+        # notice; the scroll bar alone says it is not ready.
+        session.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
+        session.driver.get(session.url + "index.html")
+        written = self.js(SNAPSHOT)
+        self.assertIn("cannot change", self.js(NOTICE))
+        session.cdp("Emulation.setScriptExecutionDisabled", {"value": False})
+        session.open()
+        self.assertEqual(self.js(NOTICE), None)
+        bar = next(i for i, e in enumerate(written) if e[0] == "Scroll_T")
+        written[bar][1].remove("aria-disabled=true")
+        self.assertEqual(written, self.js(SNAPSHOT))
+        # With the module held back, a press on the scroll bar does nothing, and what the user
+        # then types or pastes is taken once the module runs, which leaves the focus where it is.
+        session.cdp("Network.enable")
+        session.cdp("Network.setBypassServiceWorker", {"bypass": True})
+        rows = [("typed", "1000", ("1000", "1000", 1000)),
+                ("pasted", "2 5 0", ("2 5 0", "250", 250))]
+        for name, text, expected in rows:
+            with self.subTest(name):
+                session.cdp("Network.setBlockedURLs", {"urls": ["*velmora.js"]})
+                session.driver.get(session.url + "index.html")
+                ActionChains(session.driver).move_to_element_with_offset(
+                    session.driver.find_element(By.ID, "Scroll_T"), 0, 0).click().perform()
+                box = session.driver.find_element(By.ID, "Text_T")
+                box.click()
+                if name == "typed":
+                    box.send_keys(text)
+                else:
+                    session.cdp("Input.insertText", {"text": text})
+                self.assertEqual(self.state(), (text, "298", 298))
+                session.cdp("Network.setBlockedURLs", {"urls": []})
+                self.js("const s = document.createElement('script'); s.src = 'velmora.js';"
+                        "s.onload = () => Velmora(); document.head.append(s);")
+                session.wait_for("!document.getElementById('Scroll_T')"
+                                 ".hasAttribute('aria-disabled')")
+                self.assertEqual(self.state(), expected)
+                self.assertEqual(self.js("return document.activeElement.id"), "Text_T")
+        session.cdp("Network.setBypassServiceWorker", {"bypass": False})
+        session.errors()  # the held-back script's refusal
 
 
 class OfflineTest(unittest.TestCase):
