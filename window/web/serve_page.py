@@ -14,6 +14,7 @@ import threading
 MEDIA_TYPES = {
     ".html": "text/html; charset=utf-8",
     ".js": "text/javascript; charset=utf-8",
+    ".wasm": "application/wasm",
     ".css": "text/css; charset=utf-8",
     ".webmanifest": "application/manifest+json",
     ".svg": "image/svg+xml",

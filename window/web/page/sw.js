@@ -7,7 +7,8 @@
 "use strict";
 const CACHE = "velmora";
 const FILES = [
-  "./", "index.html", "velmora.css", "velmora.js", "start.js", "manifest.webmanifest",
+  "./", "index.html", "velmora.css", "velmora.js", "velmora.wasm", "start.js",
+  "manifest.webmanifest",
   "velmora.svg", "fonts/velmora-sans.woff2", "fonts/velmora-serif.woff2",
   "fonts/velmora-serif-bold.woff2",
 ];
