@@ -20,9 +20,6 @@ const FontDescription& FontOf(FontRole role) {
   return kDialogFont;
 }
 
-// A length of the window's own pixels, at the size the window is shown.
-std::string Units(int pixels) { return "calc(" + std::to_string(pixels) + " * var(--unit))"; }
-
 }  // namespace
 
 std::string TemperatureInForceName(std::int16_t t) {
@@ -58,10 +55,13 @@ std::string ControlDeclarations(const ControlDescription& description, int stack
                                 ColourValue fore_colour) {
   const PixelPlace place = PlaceInPixels(description.place, kCssPixelsPerInch, kCssPixelsPerInch);
   const FontDescription& font = FontOf(description.font);
-  std::string style = "left:" + Units(place.left) + ";top:" + Units(place.top) +
-                      ";width:" + Units(place.width()) + ";height:" + Units(place.height()) +
-                      ";z-index:" + std::to_string(stacking) + ";font-size:" +
-                      Units(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)) +
+  // In the window's pixels, which the style sheet's .control scales by --unit.
+  std::string style = "--x:" + std::to_string(place.left) + ";--y:" + std::to_string(place.top) +
+                      ";--w:" + std::to_string(place.width()) +
+                      ";--h:" + std::to_string(place.height()) +
+                      ";--font:" +
+                      std::to_string(FontPixelSize(font.size_centipoints, kCssPixelsPerInch)) +
+                      ";z-index:" + std::to_string(stacking) +
                       ";font-weight:" + std::to_string(font.weight);
   // A label is drawn in the description's colours; the text box and the scroll bar have the
   // page's own look for them (the style sheet's), as the toolkits' controls have theirs.

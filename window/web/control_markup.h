@@ -26,9 +26,9 @@ std::string TemperatureInForceName(std::int16_t t);
 // The style sheet classes of a control: its kind, font role, border and alignment.
 std::string ControlClasses(const ControlDescription& description);
 
-// The declarations that put a control at its place in the window's pixels, stacked by creation
-// order (`stacking`: a later control lies on top), with its font size and weight and, for a
-// label, its colours.
+// The declarations that put a control at its place in the window's pixels (--x, --y, --w, --h,
+// which the style sheet scales), stacked by creation order (`stacking`: a later control lies on
+// top), with its font size (--font) and weight and, for a label, its colours.
 std::string ControlDeclarations(const ControlDescription& description, int stacking,
                                  ColourValue fore_colour);
 

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
 // The window `Form1` in a web page: takes over the elements of the window description's controls,
-// which the page already shows as Load leaves them, offers them to the handlers by name through ControlServices, and hands the page's
-// events to the form's dispatcher — Load (run by Load()), every move the user makes of
-// `Scroll_T`, and every edit of `Text_T` (the input event: typing, deleting, pasting, cutting,
-// dropping, undoing). A handler's write of the box text changes the text and runs the nested
-// Change before the write returns, as the contract wants; the page itself raises no event for it.
+// which the page already shows as Load leaves them, offers them to the handlers by name through
+// ControlServices, and hands the page's events to the form's dispatcher — Load (run by Load()),
+// every move the user makes of `Scroll_T`, and every edit of `Text_T` (the input event: typing,
+// deleting, pasting, cutting, dropping, undoing). A handler's write of the box text changes the
+// text and runs the nested Change before the write returns, as the contract wants; the page
+// itself raises no event for it.
 //
 // When an event ends it repaints the cells whose colour changed (and nothing else), tells screen
 // readers the new temperature in force, and shows the event's error, if any, in the message box.

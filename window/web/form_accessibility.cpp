@@ -28,7 +28,8 @@ FormAccessibility::FormAccessibility(const val& document, const val& form,
   // The roles and names are the page's (window_markup.cpp): each cell an image named after its
   // element, the value label a status that does not announce by itself (the live region does).
   for (const ControlDescription& control : WindowDescription()) {
-    if (control.atomic_number != 0) cells_.emplace_back(control.atomic_number, element_of(control.name));
+    if (control.atomic_number == 0) continue;
+    cells_.emplace_back(control.atomic_number, element_of(control.name));
   }
   live_region_.set("className", val("announcement"));
   SetAttribute(live_region_, "aria-live", "polite");

@@ -102,7 +102,8 @@ int main() {
                      " class=\"form\">\n";
   for (std::string_view name : ReadingOrder()) {
     const ControlDescription& control = *FindControl(name);
-    std::string attributes = Attribute("id", name) + Attribute("class", web::ControlClasses(control));
+    std::string attributes =
+        Attribute("id", name) + Attribute("class", web::ControlClasses(control));
     if (control.tab_index >= 0) {
       attributes += Attribute("tabindex", std::to_string(control.tab_index + 1));
       if (control.tab_index == first_tab) attributes += " autofocus";
@@ -147,14 +148,17 @@ int main() {
   html += "</div></div>\n";
 
   std::string css =
-      ":root {\n  --width: " + std::to_string(TwipsToPixels(kClientWidthTwips, 96)) +
-      ";\n  --height: " + std::to_string(TwipsToPixels(kClientHeightTwips, 96)) + ";\n}\n";
+      ":root {\n  --width: " +
+      std::to_string(TwipsToPixels(kClientWidthTwips, web::kCssPixelsPerInch)) +
+      ";\n  --height: " +
+      std::to_string(TwipsToPixels(kClientHeightTwips, web::kCssPixelsPerInch)) + ";\n}\n";
   int stacking = 0;
   for (const ControlDescription& control : WindowDescription()) {
     css += "#" + std::string(control.name) + " {" +
            web::ControlDeclarations(control, stacking++, window.colour(control.name)) + "}\n";
     if (control.kind == ControlKind::HScrollBar) {
-      const PixelPlace place = PlaceInPixels(control.place, 96, 96);
+      const PixelPlace place =
+          PlaceInPixels(control.place, web::kCssPixelsPerInch, web::kCssPixelsPerInch);
       css += "#" + std::string(control.name) + " > .scroll-box {--left:" +
              std::to_string(web::ScrollBoxLeft(control.scroll, window.value(), place.width(),
                                                place.height())) +

@@ -15,15 +15,15 @@ MARKER = "<!-- the window -->\n"
 
 def main():
     index, sheet, script, out_index, out_sheet = sys.argv[1:6]
-    markup = subprocess.run(["node", "--no-experimental-fetch", script], check=True, capture_output=True, text=True).stdout
+    markup = subprocess.run(["node", "--no-experimental-fetch", script], check=True,
+                            capture_output=True, text=True).stdout
     elements, rules = markup.split("\f\n")
     page = Path(index).read_text()
     if page.count(MARKER) != 1:
         sys.exit(f"{index}: no single marker line {MARKER.strip()}")
     Path(out_index).write_text(page.replace(MARKER, elements))
-    Path(out_sheet).write_text(Path(sheet).read_text() +
-                               "\n/* The window's controls at their places, as Load leaves them. */\n"
-                               + rules)
+    heading = "\n/* The window's controls at their places, as Load leaves them. */\n"
+    Path(out_sheet).write_text(Path(sheet).read_text() + heading + rules)
 
 
 if __name__ == "__main__":

@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: The Velmora developers
 # SPDX-License-Identifier: MIT
 """The bytes of a first visit: every file headless Chromium loads for the page until the window
-shows (the page with the window in it, its script and module, the style sheet, the fonts, the manifest,
-the icon), compressed as a web server would send them (gzip -9, and Brotli at its best when the
-brotli module is there), against a target of 120 KiB.
+shows (the page with the window in it, its script and module, the style sheet, the fonts, the
+manifest, the icon), compressed as a web server would send them (gzip -9, and Brotli at its best
+when the brotli module is there), against a target of 120 KiB.
     first_visit_bytes.py SITE-FOLDER
 """
 import gzip
