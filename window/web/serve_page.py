@@ -45,7 +45,10 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
         self.send_header("Vary", "Accept-Encoding")
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        self.wfile.write(body)
+        try:
+            self.wfile.write(body)
+        except (BrokenPipeError, ConnectionResetError):
+            pass  # the browser went on to another page
 
     def end_headers(self):
         self.send_header("Cache-Control", "no-cache")
