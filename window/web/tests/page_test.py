@@ -153,6 +153,11 @@ class PageTest(unittest.TestCase):
         self.session.wait_for("!document.querySelector('.tooltip').hidden", 2)
         self.assertEqual(self.js("return document.querySelector('.tooltip').textContent"),
                          iron["summary"])
+        # On top of the cells it covers.
+        self.assertTrue(self.js("const tip = document.querySelector('.tooltip');"
+                                "tip.style.pointerEvents = 'auto';"
+                                "const r = tip.getBoundingClientRect();"
+                                "return document.elementFromPoint(r.left + 3, r.bottom - 3) === tip"))
         # Nothing refused by the Content-Security-Policy, nothing failed.
         self.assertEqual(self.session.errors(), [])
 
