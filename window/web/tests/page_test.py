@@ -154,10 +154,10 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.js("return document.querySelector('.tooltip').textContent"),
                          iron["summary"])
         # On top of the cells it covers.
-        self.assertTrue(self.js("const tip = document.querySelector('.tooltip');"
-                                "tip.style.pointerEvents = 'auto';"
-                                "const r = tip.getBoundingClientRect();"
-                                "return document.elementFromPoint(r.left + 3, r.bottom - 3) === tip"))
+        on_top = ("const tip = document.querySelector('.tooltip');"
+                  "tip.style.pointerEvents = 'auto'; const r = tip.getBoundingClientRect();"
+                  "return document.elementFromPoint(r.left + 3, r.bottom - 3) === tip")
+        self.assertTrue(self.js(on_top))
         # Nothing refused by the Content-Security-Policy, nothing failed.
         self.assertEqual(self.session.errors(), [])
 
