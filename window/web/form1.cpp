@@ -2,63 +2,48 @@
 // SPDX-License-Identifier: MIT
 #include "window/web/form1.h"
 
-#include <algorithm>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "elements/element_summary.h"
 #include "window/control_names.h"
-#include "window/web/control_factory.h"
 
 namespace velmora::web {
 namespace {
 
 using emscripten::val;
 
-std::string Pixels(int pixels) { return std::to_string(pixels) + "px"; }
-
-void Style(const val& element, const char* property, const std::string& value) {
-  element["style"].call<void>("setProperty", val(property), val(value));
+val ById(const val& document, std::string_view id) {
+  val element = document.call<val>("getElementById", val(std::string(id)));
+  if (element.isNull()) throw std::runtime_error("the page has no " + std::string(id));
+  return element;
 }
 
 }  // namespace
 
 Form1::Form1(val document)
-    : page_(document.call<val>("createElement", val("div"))),
-      form_(document.call<val>("createElement", val("div"))),
+    : document_(document),
+      form_(ById(document, kFormName)),
+      page_(form_["parentElement"]),
       text_(val::undefined()),
       text_edited_([this](val event) {
         // Mid-composition (an input method building a character) the text is not yet typed.
         if (!event["isComposing"].as<bool>()) Finish(dispatcher_.TextChanged());
-      }),
-      resized_([this](val) { FitToWidth(); }) {
+      }) {
   document.set("title", val(std::string(kFormTitle)));
-  page_.set("className", val("page"));
-  form_.set("id", val(std::string(kFormName)));
-  form_.set("className", val("form"));
-  // The client size, which the style sheet gives the window and, scaled, the page.
-  Style(page_, "--width", Pixels(TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch)));
-  Style(page_, "--height", Pixels(TwipsToPixels(kClientHeightTwips, kCssPixelsPerInch)));
-  page_.call<void>("appendChild", form_);
-  document["body"].call<void>("appendChild", page_);
-
-  // Made in creation order, which stacks them; put into the page in reading order.
-  int stacking = 0;
   for (const ControlDescription& description : WindowDescription()) {
-    Entry entry{description.kind, CreateControl(description, stacking++, document)};
+    Entry entry{description.kind, ById(document, description.name)};
     switch (description.kind) {
       case ControlKind::Label:
         entry.label = &labels_.emplace_back(description, entry.element);
         break;
       case ControlKind::TextBox: text_ = entry.element; break;
       case ControlKind::HScrollBar:
-        scroll_ = std::make_unique<TemperatureScrollBar>(description, entry.element, document);
+        scroll_ = std::make_unique<TemperatureScrollBar>(description, entry.element);
         break;
     }
     controls_.emplace(description.name, std::move(entry));
-  }
-  for (std::string_view name : ReadingOrder()) {
-    form_.call<void>("appendChild", controls_.at(name).element);
   }
 
   const auto element_of = [this](std::string_view name) { return controls_.at(name).element; };
@@ -72,28 +57,28 @@ Form1::Form1(val document)
   scroll_->SetUserMoveHandler(
       [this](std::int16_t position) { Finish(dispatcher_.UserMovedBar(position)); });
   text_edited_.Listen(text_, "input");
-  resized_.Listen(val::global("window"), "resize");
 }
 
 void Form1::Load() { Finish(dispatcher_.Load()); }
 
 void Form1::Show() {
-  FitToWidth();
-  // The first control of the tab order has the focus when the window opens.
-  std::map<int, std::string_view> tab_order;
-  for (const ControlDescription& description : WindowDescription()) {
-    if (description.tab_index >= 0) tab_order.emplace(description.tab_index, description.name);
+  scroll_->Enable();
+  // The first control of the tab order has the focus when the window opens, unless the user has
+  // put it somewhere already.
+  const val focused = document_["activeElement"];
+  if (focused.isNull() || focused.strictlyEquals(document_["body"])) {
+    std::map<int, std::string_view> tab_order;
+    for (const ControlDescription& description : WindowDescription()) {
+      if (description.tab_index >= 0) tab_order.emplace(description.tab_index, description.name);
+    }
+    if (!tab_order.empty()) controls_.at(tab_order.begin()->second).element.call<void>("focus");
   }
-  if (!tab_order.empty()) controls_.at(tab_order.begin()->second).element.call<void>("focus");
-}
-
-void Form1::FitToWidth() {
-  const double width = TwipsToPixels(kClientWidthTwips, kCssPixelsPerInch);
-  const double available = page_["parentElement"]["clientWidth"].as<double>();
-  const double scale = available > 0 ? std::min(1.0, available / width) : 1.0;
-  // A number, which the page turns into the text of the property (the style sheet scales the
-  // window and sizes the page by it).
-  page_["style"].call<void>("setProperty", val("--scale"), scale);
+  // Text typed or pasted into the box before the program ran is an entry like any other.
+  std::string text;
+  if (GetText(control::Text_T, text) == AccessStatus::Ok &&
+      text != FindControl(control::Text_T)->content) {
+    Finish(dispatcher_.TextChanged());
+  }
 }
 
 void Form1::Finish(std::optional<EventEnd> end) {

@@ -1,17 +1,18 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
-// The window `Form1` in a web page: creates all controls of the window description as elements of
-// the page, offers them to the handlers by name through ControlServices, and hands the page's
-// events to the form's dispatcher — Load (run by Load()), every move the user makes of
-// `Scroll_T`, and every edit of `Text_T` (the input event: typing, deleting, pasting, cutting,
-// dropping, undoing). A handler's write of the box text changes the text and runs the nested
-// Change before the write returns, as the contract wants; the page itself raises no event for it.
+// The window `Form1` in a web page: takes over the elements of the window description's controls,
+// which the page already shows as Load leaves them, offers them to the handlers by name through
+// ControlServices, and hands the page's events to the form's dispatcher — Load (run by Load()),
+// every move the user makes of `Scroll_T`, and every edit of `Text_T` (the input event: typing,
+// deleting, pasting, cutting, dropping, undoing). A handler's write of the box text changes the
+// text and runs the nested Change before the write returns, as the contract wants; the page
+// itself raises no event for it.
 //
 // When an event ends it repaints the cells whose colour changed (and nothing else), tells screen
 // readers the new temperature in force, and shows the event's error, if any, in the message box.
 //
-// The window is a box of the description's client size in CSS pixels; it follows the browser's
-// zoom, and on a screen narrower than the box it is scaled down to fit the width.
+// The window is a box of the description's client size, which the style sheet shows at the
+// largest size that fits the browser's viewport.
 #pragma once
 
 #include <emscripten/val.h>
@@ -36,16 +37,17 @@ namespace velmora::web {
 
 class Form1 final : public ControlServices {
  public:
-  // Creates the window and its controls in `document`'s body.
+  // Takes over the window and its controls as the page has them (window_markup.cpp), found by
+  // their ids; nothing of the window works until Show().
   explicit Form1(emscripten::val document);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
   // The Load event: runs Form_Load. Call once, before Show().
   void Load();
-  // Fits the window to the page's width and gives the focus to the first control of the tab
-  // order. (Both make the browser lay the page out, which is done once when the window is
-  // complete.)
+  // Makes the window ready for the user: the scroll bar takes input, the first control of the
+  // tab order gets the focus if nothing has it, and text typed or pasted into the box before the
+  // program ran is taken as a Change.
   void Show();
 
   AccessStatus SetCaption(std::string_view control, std::string_view caption) override;
@@ -64,10 +66,10 @@ class Form1 final : public ControlServices {
 
   Entry* Find(std::string_view name, ControlKind kind, AccessStatus& status);
   void Finish(std::optional<EventEnd> end);
-  void FitToWidth();
 
-  emscripten::val page_;  // holds the window, at its size as shown
+  emscripten::val document_;
   emscripten::val form_;
+  emscripten::val page_;  // holds the window, at its size as shown
   // Keys view the names of the window description, which lives as long as the program.
   std::unordered_map<std::string_view, Entry> controls_;
   std::deque<FormLabel> labels_;
@@ -78,7 +80,6 @@ class Form1 final : public ControlServices {
   std::unique_ptr<ElementTooltip> tooltip_;
   std::unique_ptr<MessageDialog> dialog_;
   PageListener text_edited_;
-  PageListener resized_;
 };
 
 }  // namespace velmora::web

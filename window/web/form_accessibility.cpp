@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/web/form_accessibility.h"
 
-#include "elements/element_table.h"
-#include "input/conversions.h"
 #include "window/control_names.h"
+#include "window/web/control_markup.h"
 #include "window/window_description.h"
 
 namespace velmora::web {
@@ -12,15 +11,10 @@ namespace {
 
 using emscripten::val;
 
-constexpr char kTemperatureName[] = "Temperature in kelvin";
 constexpr int kDescribeAfterMilliseconds = 250;
 
 void SetAttribute(const val& element, const char* name, const std::string& value) {
   element.call<void>("setAttribute", val(name), val(value));
-}
-
-std::string TemperatureInForceName(std::int16_t t) {
-  return "Temperature in force: " + Int16ToText(t) + " K";
 }
 
 }  // namespace
@@ -31,20 +25,12 @@ FormAccessibility::FormAccessibility(const val& document, const val& form,
       live_region_(document.call<val>("createElement", val("div"))),
       summary_(std::move(summary)),
       describe_cells_([this] { DescribeCells(); }) {
+  // The roles and names are the page's (window_markup.cpp): each cell an image named after its
+  // element, the value label a status that does not announce by itself (the live region does).
   for (const ControlDescription& control : WindowDescription()) {
     if (control.atomic_number == 0) continue;
-    val cell = element_of(control.name);
-    // An image: one named thing whose caption (the symbol) is not read on its own.
-    SetAttribute(cell, "role", "img");
-    SetAttribute(cell, "aria-label", std::string(ElementRow(control.atomic_number).name));
-    cells_.emplace_back(control.atomic_number, std::move(cell));
+    cells_.emplace_back(control.atomic_number, element_of(control.name));
   }
-  SetAttribute(element_of(control::Text_T), "aria-label", kTemperatureName);
-  SetAttribute(element_of(control::Scroll_T), "aria-label", kTemperatureName);
-  // The value label reads as a status, without announcing by itself: the live region does that.
-  SetAttribute(value_label_, "role", "status");
-  SetAttribute(value_label_, "aria-live", "off");
-
   live_region_.set("className", val("announcement"));
   SetAttribute(live_region_, "aria-live", "polite");
   SetAttribute(live_region_, "aria-atomic", "true");

@@ -37,7 +37,7 @@ class FormAccessibility {
   // The description of the cell of an element at the temperature in force.
   using CellSummary = std::function<std::string(int atomic_number)>;
 
-  // Names the controls of the window and puts the live region after `form` in the page.
+  // Takes the window's named controls over and puts the live region after `form` in the page.
   FormAccessibility(const emscripten::val& document, const emscripten::val& form,
                     const ElementOf& element_of, CellSummary summary);
   FormAccessibility(const FormAccessibility&) = delete;

@@ -2,18 +2,22 @@
 # SPDX-FileCopyrightText: The Velmora developers
 # SPDX-License-Identifier: MIT
 """Serves the page's folder on 127.0.0.1 as a plain static web server, with the media types the
-page needs (the manifest, the fonts) and no caching, so that a rebuilt page shows at the next
-load. Used by scripts/web and by the page's tests and benchmarks.
+page needs (the manifest, the fonts, the module), text and the module gzipped as web servers
+send them, and no caching, so that a rebuilt page shows at the next load. Used by scripts/web
+and by the page's tests and benchmarks.
     serve_page.py FOLDER [PORT]      (PORT taken: another one; 0: any free one)
 """
 import functools
+import gzip
 import http.server
 import sys
 import threading
+from pathlib import Path
 
 MEDIA_TYPES = {
     ".html": "text/html; charset=utf-8",
     ".js": "text/javascript; charset=utf-8",
+    ".wasm": "application/wasm",
     ".css": "text/css; charset=utf-8",
     ".webmanifest": "application/manifest+json",
     ".svg": "image/svg+xml",
@@ -21,9 +25,30 @@ MEDIA_TYPES = {
     ".txt": "text/plain; charset=utf-8",
 }
 
+COMPRESSED = {".html", ".js", ".css", ".webmanifest", ".svg", ".txt", ".wasm"}
+
 
 class PageHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = MEDIA_TYPES
+
+    def do_GET(self):
+        """Text and the module gzipped when the browser takes it, as web servers send them."""
+        path = Path(self.translate_path(self.path))
+        if (path.suffix not in COMPRESSED or not path.is_file()
+                or "gzip" not in self.headers.get("Accept-Encoding", "")):
+            super().do_GET()
+            return
+        body = gzip.compress(path.read_bytes(), 6)
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(str(path)))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Vary", "Accept-Encoding")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        try:
+            self.wfile.write(body)
+        except (BrokenPipeError, ConnectionResetError):
+            pass  # the browser went on to another page
 
     def end_headers(self):
         self.send_header("Cache-Control", "no-cache")

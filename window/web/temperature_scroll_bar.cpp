@@ -4,9 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
-#include "window/web/control_factory.h"
+#include "window/web/control_markup.h"
 
 namespace velmora::web {
 namespace {
@@ -18,10 +19,9 @@ constexpr int kFirstRepeatMilliseconds = 500;
 constexpr int kRepeatMilliseconds = 50;
 constexpr double kWheelPixelsPerSmallChange = 100.0 / 3;  // a notch of 100 pixels: 3 steps
 
-val AddPart(const val& document, const val& bar, const char* class_name) {
-  val part = document.call<val>("createElement", val("div"));
-  part.set("className", val(class_name));
-  bar.call<void>("appendChild", part);
+val FindPart(const val& bar, const char* selector) {
+  val part = bar.call<val>("querySelector", val(selector));
+  if (part.isNull()) throw std::runtime_error(std::string("the scroll bar has no ") + selector);
   return part;
 }
 
@@ -31,16 +31,15 @@ void SetAttribute(const val& element, const char* name, int value) {
 
 }  // namespace
 
-TemperatureScrollBar::TemperatureScrollBar(const ControlDescription& description, val element,
-                                           const val& document)
+TemperatureScrollBar::TemperatureScrollBar(const ControlDescription& description, val element)
     : range_(description.scroll),
       value_(description.scroll.value),
       width_(PlaceInPixels(description.place, kCssPixelsPerInch, kCssPixelsPerInch).width()),
       height_(PlaceInPixels(description.place, kCssPixelsPerInch, kCssPixelsPerInch).height()),
       element_(std::move(element)),
-      left_arrow_(AddPart(document, element_, "scroll-arrow scroll-left")),
-      right_arrow_(AddPart(document, element_, "scroll-arrow scroll-right")),
-      box_(AddPart(document, element_, "scroll-box")),
+      left_arrow_(FindPart(element_, ".scroll-left")),
+      right_arrow_(FindPart(element_, ".scroll-right")),
+      box_(FindPart(element_, ".scroll-box")),
       pointer_down_([this](val event) { OnPointerDown(event); }),
       pointer_move_([this](val event) { OnPointerMove(event); }),
       pointer_end_([this](val event) {
@@ -50,13 +49,10 @@ TemperatureScrollBar::TemperatureScrollBar(const ControlDescription& description
       wheel_([this](val event) { OnWheel(event); }),
       context_menu_([](val event) { event.call<void>("preventDefault"); }),
       repeat_([this] { OnRepeat(); }) {
-  // The arrows and the scroll box are as wide as the bar is high (the style sheet's --part).
-  element_["style"].call<void>("setProperty", val("--part"),
-                               val(std::to_string(static_cast<int>(height_)) + "px"));
-  element_.call<void>("setAttribute", val("role"), val("slider"));
-  element_.call<void>("setAttribute", val("aria-orientation"), val("horizontal"));
-  SetAttribute(element_, "aria-valuemin", range_.minimum);
-  SetAttribute(element_, "aria-valuemax", range_.maximum);
+  Place();
+}
+
+void TemperatureScrollBar::Enable() {
   pointer_down_.Listen(element_, "pointerdown");
   pointer_move_.Listen(element_, "pointermove");
   for (const char* end : {"pointerup", "pointercancel", "lostpointercapture"}) {
@@ -65,7 +61,7 @@ TemperatureScrollBar::TemperatureScrollBar(const ControlDescription& description
   key_down_.Listen(element_, "keydown", /*passive=*/false);
   wheel_.Listen(element_, "wheel", /*passive=*/false);
   context_menu_.Listen(element_, "contextmenu", /*passive=*/false);
-  Place();
+  element_.call<void>("removeAttribute", val("aria-disabled"));
 }
 
 bool TemperatureScrollBar::SetValue(int value) {
@@ -87,13 +83,12 @@ void TemperatureScrollBar::MoveByUser(int position) {
 }
 
 double TemperatureScrollBar::BoxLeft() const {
-  const double travel = width_ - 3 * height_;  // the track less the scroll box
-  return height_ + (value_ - range_.minimum) * travel / (range_.maximum - range_.minimum);
+  return ScrollBoxLeft(range_, value_, width_, height_);
 }
 
 void TemperatureScrollBar::Place() {
   // A number, which the page turns into the text of the property: the style sheet moves the box
-  // by it, in pixels.
+  // by it, in the window's pixels.
   box_["style"].call<void>("setProperty", val("--left"), BoxLeft());
   SetAttribute(element_, "aria-valuenow", value_);
 }

@@ -34,8 +34,9 @@ namespace velmora::web {
 
 class TemperatureScrollBar {
  public:
-  TemperatureScrollBar(const ControlDescription& description, emscripten::val element,
-                       const emscripten::val& document);
+  // Takes over the bar's element as the page has it: its parts inside, its range and value for
+  // screen readers, and aria-disabled until Enable().
+  TemperatureScrollBar(const ControlDescription& description, emscripten::val element);
   TemperatureScrollBar(const TemperatureScrollBar&) = delete;
   TemperatureScrollBar& operator=(const TemperatureScrollBar&) = delete;
 
@@ -47,6 +48,8 @@ class TemperatureScrollBar {
   const ScrollRange& range() const { return range_; }
   // A write from code: false, and nothing moves, when `value` is outside the range.
   bool SetValue(int value);
+  // Ready: the bar takes presses, keys and the wheel from now on.
+  void Enable();
 
  private:
   enum class Part { None, LeftArrow, RightArrow, TrackBefore, TrackAfter, Box };

@@ -7,9 +7,9 @@
 "use strict";
 const CACHE = "velmora";
 const FILES = [
-  "./", "index.html", "velmora.css", "velmora.js", "start.js", "manifest.webmanifest",
-  "velmora.svg", "apple-touch-icon.png", "icon-192.png", "icon-512.png", "icon-maskable-512.png",
-  "fonts/velmora-sans.woff2", "fonts/velmora-serif.woff2",
+  "./", "index.html", "velmora.css", "velmora.js", "velmora.wasm", "start.js",
+  "manifest.webmanifest", "velmora.svg", "apple-touch-icon.png", "icon-192.png", "icon-512.png",
+  "icon-maskable-512.png", "fonts/velmora-sans.woff2", "fonts/velmora-serif.woff2",
   "fonts/velmora-serif-bold.woff2",
 ];
 

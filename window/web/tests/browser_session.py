@@ -108,9 +108,11 @@ class Session:
         self.server = None
 
     def open(self, url=None, timeout=10):
-        """Loads the page and waits until the window shows its start temperature."""
+        """Loads the page and waits until the program has taken the window over (the page shows
+        it at 298 K before that; the scroll bar is aria-disabled until then)."""
         self.navigate(url or self.url + "index.html")
-        self.wait_for("document.getElementById('Label_T')?.textContent === '298'", timeout)
+        self.wait_for("document.getElementById('Scroll_T')?.getAttribute('aria-disabled') === null",
+                      timeout)
 
     def wait_for(self, condition, timeout=5):
         end = time.monotonic() + timeout

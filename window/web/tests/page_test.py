@@ -45,6 +45,18 @@ ICONS = """return (async () => {
             canvas.getImageData(0, 0, 1, 1).data[3] === 255];
   }));
 })();"""
+# Every element of the window as it is drawn and read: attributes (the style attribute, the
+# program's own changes, aside), text or value, colours, font size and box.
+SNAPSHOT = """return [...document.querySelectorAll('#Form1 *')].map((e) => {
+  const s = getComputedStyle(e); const r = e.getBoundingClientRect();
+  return [e.id || e.className, [...e.attributes].filter((a) => a.name !== 'style')
+            .map((a) => `${a.name}=${a.value}`).sort(), e.value ?? e.textContent,
+          s.color, s.backgroundColor, s.fontSize, [r.left, r.top, r.width, r.height]];
+});"""
+# Whether the tooltip is on top of the cells it covers.
+ON_TOP = """const tip = document.querySelector('.tooltip'); tip.style.pointerEvents = 'auto';
+const r = tip.getBoundingClientRect(); return document.elementFromPoint(r.left + 3, r.bottom - 3) === tip;"""
+NOTICE = "return document.querySelector('.notice')?.textContent ?? null"
 STATE = """const bar = document.getElementById('Scroll_T');
 return [document.getElementById('Text_T').value, document.getElementById('Label_T').textContent,
         Number(bar.getAttribute('aria-valuenow'))];"""
@@ -110,32 +122,44 @@ class PageTest(unittest.TestCase):
         self.session.press("Text_T", Keys.CONTROL, "a")
         self.session.type(text)
 
+    def fitted(self, width, height):
+        """The window's scale in a viewport: the largest that fits, keeping its proportions."""
+        return min(width / self.listing["width"], height / self.listing["height"])
+
     def test_every_control_at_its_place(self):
-        phone = (360 - 16) / self.listing["width"]  # the viewport less the page's margins
-        rows = [  # viewport width, height, device pixels per CSS pixel, scale, media features
-            ("zoom-100", 800, 600, 1, 1.0, []),
-            ("zoom-200", 800, 600, 2, 1.0, []),
-            ("phone", 360, 740, 3, phone, []),
-            ("dark", 800, 600, 1, 1.0, [("prefers-color-scheme", "dark")]),
-            ("forced-colours", 800, 600, 1, 1.0, [("forced-colors", "active")]),
-            ("forced-colours-dark", 800, 600, 1, 1.0,
+        rows = [  # viewport width, height, device pixels per CSS pixel, media features
+            ("zoom-100", 800, 600, 1, []),
+            ("zoom-200", 800, 600, 2, []),
+            ("phone", 360, 740, 3, []),
+            ("screen-1280x800", 1280, 800, 1, []),
+            ("screen-3840x2160", 3840, 2160, 1, []),
+            ("dark", 800, 600, 1, [("prefers-color-scheme", "dark")]),
+            ("forced-colours", 800, 600, 1, [("forced-colors", "active")]),
+            ("forced-colours-dark", 800, 600, 1,
              [("forced-colors", "active"), ("prefers-color-scheme", "dark")]),
         ]
-        for name, width, height, pixel_ratio, scale, media in rows:
+        for name, width, height, pixel_ratio, media in rows:
             with self.subTest(name):
                 cannot = self.session.emulate(width, height, pixel_ratio, media)
                 if cannot:
                     self.skipTest(cannot)
+                scale = self.fitted(width, height)
                 self.session.open()
                 self.assertEqual(self.js("return devicePixelRatio"), pixel_ratio)
                 for feature, value in media:
                     self.assertTrue(self.js(f"return matchMedia('({feature}: {value})').matches"))
                 places = {p[0]: p[1:] for p in self.js(PLACES)}
                 self.assertEqual(len(places), len(self.listing["controls"]))
+                # Centred, and the page around it does not scroll.
+                form = self.js("const r = document.getElementById('Form1').getBoundingClientRect();"
+                               "return [r.left + r.width / 2, r.top + r.height / 2,"
+                               " document.scrollingElement.scrollWidth]")
+                for got, want in zip(form, [width / 2, height / 2, width]):
+                    self.assertAlmostEqual(got, want, delta=0.5)
                 for control in self.listing["controls"]:
                     expected = [scale * control[k] for k in ("left", "top", "width", "height")]
                     for got, want in zip(places[control["name"]], expected):
-                        self.assertAlmostEqual(got, want, delta=0.02, msg=control["name"])
+                        self.assertAlmostEqual(got, want, delta=0.035, msg=control["name"])
                 # The caption label's text fits it, in the page's own face; liquid and gas keep
                 # their colours in every palette.
                 self.assertTrue(self.js("return document.fonts.check('12px \"Velmora Sans\"')"))
@@ -184,6 +208,8 @@ class PageTest(unittest.TestCase):
                 self.session.wait_for("!document.querySelector('.tooltip').hidden", 2)
                 self.assertEqual(self.js("return document.querySelector('.tooltip').textContent"),
                                  iron["summary"])
+                # On top of the cells it covers.
+                self.assertTrue(self.js(ON_TOP))
                 self.session.perform(pointer(*([UP] if hold else []), kind=kind))
 
     def test_entries_typed_and_pasted(self):
@@ -222,8 +248,11 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.js(FOCUSED), "Text_T")
 
     def test_scroll_bar(self):
+        # In the session's 800 x 600 viewport the window is scaled by about 1.31: the places, in
+        # the window's own pixels, and the steps of the drags, in the viewport's, scale apart.
+        scale = self.fitted(*self.js("return [innerWidth, innerHeight]"))
         bar = next(c for c in self.listing["controls"] if c["name"] == "Scroll_T")
-        width, height = bar["width"], bar["height"]
+        width, height = scale * bar["width"], scale * bar["height"]
         travel = width - 3 * height  # the track less the scroll box
 
         def box(value):  # the middle of the scroll box at the value, from the bar's left
@@ -337,6 +366,51 @@ class PageTest(unittest.TestCase):
                          "Temperature in force: 6000 K")
         self.session.wait_for("document.getElementById('Label_026_Fe')"
                               ".getAttribute('aria-description').endsWith('At 6000 K: gas')", 2)
+
+    def test_written_page_and_input_before_the_program(self):
+        if ENGINE != "chromium":
+            self.skipTest("scripts switched off and held back: Chromium's DevTools protocol only")
+        session = self.session
+        # Without JavaScript the page is the window as the program shows it after Load, with a
+        # notice; the scroll bar alone says it is not ready.
+        session.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
+        session.driver.get(session.url + "index.html")
+        written = self.js(SNAPSHOT)
+        self.assertIn("cannot change", self.js(NOTICE))
+        session.cdp("Emulation.setScriptExecutionDisabled", {"value": False})
+        session.open()
+        self.assertEqual(self.js(NOTICE), None)
+        bar = next(i for i, e in enumerate(written) if e[0] == "Scroll_T")
+        written[bar][1].remove("aria-disabled=true")
+        self.assertEqual(written, self.js(SNAPSHOT))
+        # With the module held back, a press on the scroll bar does nothing, and what the user
+        # then types or pastes is taken once the module runs, which leaves the focus where it is.
+        session.cdp("Network.enable")
+        session.cdp("Network.setBypassServiceWorker", {"bypass": True})
+        rows = [("typed", "1000", ("1000", "1000", 1000)),
+                ("pasted", "2 5 0", ("2 5 0", "250", 250))]
+        for name, text, expected in rows:
+            with self.subTest(name):
+                session.cdp("Network.setBlockedURLs", {"urls": ["*velmora.js"]})
+                session.driver.get(session.url + "index.html")
+                ActionChains(session.driver).move_to_element_with_offset(
+                    session.driver.find_element(By.ID, "Scroll_T"), 0, 0).click().perform()
+                box = session.driver.find_element(By.ID, "Text_T")
+                box.click()
+                if name == "typed":
+                    box.send_keys(text)
+                else:
+                    session.cdp("Input.insertText", {"text": text})
+                self.assertEqual(self.state(), (text, "298", 298))
+                session.cdp("Network.setBlockedURLs", {"urls": []})
+                self.js("const s = document.createElement('script'); s.src = 'velmora.js';"
+                        "s.onload = () => Velmora(); document.head.append(s);")
+                session.wait_for("!document.getElementById('Scroll_T')"
+                                 ".hasAttribute('aria-disabled')")
+                self.assertEqual(self.state(), expected)
+                self.assertEqual(self.js("return document.activeElement.id"), "Text_T")
+        session.cdp("Network.setBypassServiceWorker", {"bypass": False})
+        session.errors()  # the held-back script's refusal
 
 
 class OfflineTest(unittest.TestCase):
