@@ -374,7 +374,7 @@ class PageTest(unittest.TestCase):
         # Without JavaScript the page is the window as the program shows it after Load, with a
         # notice; the scroll bar alone says it is not ready.
         session.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
-        session.driver.get(session.url + "index.html")
+        session.navigate(session.url + "index.html")
         written = self.js(SNAPSHOT)
         self.assertIn("cannot change", self.js(NOTICE))
         session.cdp("Emulation.setScriptExecutionDisabled", {"value": False})
@@ -392,15 +392,13 @@ class PageTest(unittest.TestCase):
         for name, text, expected in rows:
             with self.subTest(name):
                 session.cdp("Network.setBlockedURLs", {"urls": ["*velmora.js"]})
-                session.driver.get(session.url + "index.html")
-                ActionChains(session.driver).move_to_element_with_offset(
-                    session.driver.find_element(By.ID, "Scroll_T"), 0, 0).click().perform()
-                box = session.driver.find_element(By.ID, "Text_T")
-                box.click()
+                session.navigate(session.url + "index.html")
+                session.click("#Scroll_T")
+                session.click("#Text_T")
                 if name == "typed":
-                    box.send_keys(text)
+                    session.type(text)
                 else:
-                    session.cdp("Input.insertText", {"text": text})
+                    session.paste(text)
                 self.assertEqual(self.state(), (text, "298", 298))
                 session.cdp("Network.setBlockedURLs", {"urls": []})
                 self.js("const s = document.createElement('script'); s.src = 'velmora.js';"
