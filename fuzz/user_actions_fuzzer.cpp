@@ -605,6 +605,10 @@ class Session {
     if (QApplication::focusWidget() != bar_) Fail("the scroll bar does not have the focus");
     if (held_ || bar_->isSliderDown()) Fail("the scroll box is held");
     if (!form_.findChildren<QMessageBox*>().isEmpty()) Fail("a message box is open");
+    if (QApplication::topLevelWidgets() != QWidgetList{&form_}) {
+      Fail("%lld top-level widgets besides the window are left",
+           static_cast<long long>(QApplication::topLevelWidgets().size() - 1));
+    }
   }
 
   // Back to the start state through the controls: 298 typed over the box's text, then the bar
@@ -623,6 +627,9 @@ class Session {
     QApplication::clipboard()->clear();
     QToolTip::hideText();
     QCoreApplication::processEvents();
+    // A hidden tooltip is deleted later, and only an event loop deletes it: do it now, so that
+    // no widget is left waiting for the process's exit.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     CheckStartState();
   }
 
@@ -643,6 +650,18 @@ class Session {
 
 Session* session = nullptr;
 
+// The window, the widgets Qt deletes later and the application object go in that order before
+// Qt's own data: libFuzzer ends a timed run with exit(), which runs this thread's thread_local
+// destructors first, the newest first, and this one is made after Qt's.
+struct TearDownAtExit {
+  ~TearDownAtExit() {
+    delete session;
+    session = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete qApp;
+  }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -651,9 +670,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   static int argc = 1;
   static char name[] = "user_actions_fuzzer";
   static char* argv[] = {name, nullptr};
-  auto* application = new QApplication(argc, argv);  // lives as long as the process
+  auto* application = new QApplication(argc, argv);  // deleted by TearDownAtExit
   velmora::qt::SetUpApplication(*application);
   session = new Session;
+  static thread_local TearDownAtExit tear_down;
   return 0;
 }
 

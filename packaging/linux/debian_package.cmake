@@ -14,7 +14,7 @@ set(velmora_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/velmora)  # the package's name,
 # The changelog, the newest release of the metainfo and the manual page's header are written by
 # hand for each release: a version that was not brought up to date stops the configure here.
 file(STRINGS ${velmora_linux_dir}/changelog velmora_changelog_top LIMIT_COUNT 1)
-file(STRINGS ${velmora_linux_dir}/org.velmora.Velmora.metainfo.xml velmora_newest_release
+file(STRINGS ${velmora_linux_dir}/org.velmora.velmora.metainfo.xml velmora_newest_release
      REGEX "<release " LIMIT_COUNT 1)
 file(STRINGS ${velmora_linux_dir}/velmora.1 velmora_man_header REGEX "^\\.TH " LIMIT_COUNT 1)
 foreach(check IN ITEMS "changelog|${velmora_changelog_top}|(${PROJECT_VERSION})"

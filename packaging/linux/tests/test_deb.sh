@@ -17,7 +17,7 @@ deb=$(realpath "$1")
 work=$(realpath -m "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 end_to_end=$here/../../../window/qt/tests/end_to_end.sh
-metainfo=/usr/share/metainfo/org.velmora.Velmora.metainfo.xml
+metainfo=/usr/share/metainfo/org.velmora.velmora.metainfo.xml
 desktop_entry=/usr/share/applications/velmora.desktop
 
 # Every file the package holds, and its mode. Directories are all 0755, everything root's.
@@ -82,9 +82,26 @@ cleanup() {
 trap cleanup EXIT
 
 
+# The AppStream checks are strict but for one issue each validator is allowed:
+# - AppStream 1.0 (Debian 13) warns that the metadata names no homepage: Velmora has none;
+# - AppStream 0.16 (Debian 12) does not know <developer>, which 1.0 asks for in place of
+#   <developer_name>, and notes it as an unknown tag. AppStream 1.0, strict, sees any other.
+appstream_checks=(--no-net --strict --pedantic --explain)
+if [ "$(appstreamcli --version | grep -Eo '[0-9]+' | head -n 1)" -ge 1 ]; then
+  appstream_checks+=(--override=url-homepage-missing=pedantic)
+else
+  appstream_checks+=(--override=unknown-tag=pedantic)
+fi
+# Lintian (Debian 13's) runs validate-tree on the package and reports any of its warnings as
+# appstream-metadata-validation-failed: that tag is left to the same check below, which allows
+# the missing homepage and nothing else.
+lintian_skips=()
+lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1 &&
+  lintian_skips=(--suppress-tags appstream-metadata-validation-failed)
+
 # 1. The package file: lintian, then exactly the expected files, modes and owner.
 echo "== lintian"
-lintian --fail-on error,warning --display-info --show-overrides "$deb" ||
+lintian --fail-on error,warning --display-info --show-overrides "${lintian_skips[@]}" "$deb" ||
   fail "lintian reports errors or warnings"
 
 dpkg-deb -c "$deb" >"$work/contents"
@@ -113,7 +130,7 @@ done
 # The AppStream metadata must name a desktop entry and icon that the package really installs.
 dpkg-deb -x "$deb" "$work/unpacked"
 echo "== appstreamcli validate-tree (unpacked package)"
-appstreamcli validate-tree --no-net --strict --explain "$work/unpacked" ||
+appstreamcli validate-tree "${appstream_checks[@]}" "$work/unpacked" ||
   fail "the metadata does not fit the package's files"
 
 if [ "$users_own" = yes ]; then
@@ -147,7 +164,7 @@ cat "$work/desktop-file-validate.log"
 ! grep -qE ': (error|warning): ' "$work/desktop-file-validate.log" ||
   fail "the desktop entry does not validate"
 echo "== appstreamcli validate $metainfo"
-appstreamcli validate --no-net --strict --explain "$metainfo" ||
+appstreamcli validate "${appstream_checks[@]}" "$metainfo" ||
   fail "the AppStream metadata does not validate"
 
 # 3. The installed program opens its window and passes the end-to-end run.

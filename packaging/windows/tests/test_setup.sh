@@ -50,11 +50,9 @@ else
   ok "README.txt is for $version"
 fi
 
-kind=$(file -b "$setup")
-case $kind in
-  "PE32 executable (GUI) Intel 80386"*"Nullsoft Installer"*) ok "setup program: $kind" ;;
-  *) fail "setup program: file says '$kind', want a PE32 GUI program for the 386 made by NSIS" ;;
-esac
+kind=$(python3 "$win32_tests/read_pe_header.py" "$setup") || kind="not a program"
+[ "$kind" = "PE32 i386 GUI NSIS" ] && ok "setup program: $kind" ||
+  fail "setup program: the PE header says '$kind', want a PE32 GUI program for the i386 made by NSIS"
 wrestool -x --type=group_icon -o "$inspect/setup.ico" "$setup" 2>/dev/null || true
 wrestool -x --type=group_icon -o "$inspect/program.ico" "$program" 2>/dev/null || true
 if [ -s "$inspect/setup.ico" ] && cmp -s "$inspect/setup.ico" "$inspect/program.ico"; then
