@@ -13,6 +13,7 @@ bodies reading `arguments`, run by the driver, which the page's Content-Security
         session.perform(pointer(move(10, 10), DOWN, UP))
 """
 import base64
+import inspect
 import json
 import os
 import re
@@ -35,6 +36,7 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-
 # Frames as fast as they can be made, rather than sixty a second: input the session sends is
 # handled at the speed of the page instead of one event a frame (for long runs of moves).
 CHROMIUM_UNTHROTTLED = ["--disable-frame-rate-limit", "--disable-gpu-vsync"]
+WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
 MINIBROWSER = next(Path("/usr/lib").glob("*/webkit2gtk-4.1/MiniBrowser"), None)
 # Firefox's palettes are preferences, read at start: the media features a launch asks for.
 FIREFOX_MEDIA = {"prefers-color-scheme": {"dark": {"ui.systemUsesDarkTheme": 1,
@@ -89,7 +91,12 @@ class Session:
         self.url = self.server.url
         self.profile = tempfile.TemporaryDirectory(prefix=f"velmora-{self.engine}-")
         self.scale, self.media = 1, ()
-        self.launch()
+        try:
+            self.launch()
+        except BaseException:  # no server or profile left behind to keep the process waiting
+            self.stop_server()
+            self.profile.cleanup()
+            raise
 
     def __enter__(self):
         return self
@@ -274,8 +281,16 @@ class WebKitSession(ClassicSession):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = str(MINIBROWSER)
         options.add_argument("--automation")
-        self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
-                                          options=options)
+        # Selenium 4.8 (Debian 12) takes the driver's path, later ones (Debian 13) a Service.
+        driver = {"executable_path": WEBKIT_DRIVER}
+        if "service" in inspect.signature(webdriver.WebKitGTK.__init__).parameters:
+            from selenium.webdriver.webkitgtk.service import Service
+            driver = {"service": Service(WEBKIT_DRIVER)}
+        try:
+            self.driver = webdriver.WebKitGTK(options=options, **driver)
+        except BaseException:
+            self.xvfb.terminate()
+            raise
 
     def screenshot(self, path):
         """The window from the X server: WebKitWebDriver's own screenshots come out blank here."""
