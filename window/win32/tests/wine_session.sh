@@ -19,6 +19,10 @@ state=$2
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 run_timeout=${VELMORA_WINE_TIMEOUT:-120}
+# The prefix goes under TMPDIR, but no Wine process may see TMPDIR: Wine 10's wineserver (Debian
+# 13) aborts at start with "free(): invalid pointer" when it is set.
+temporary=${TMPDIR:-/tmp}
+unset TMPDIR
 # The last processor this script may use.
 on_one=
 if command -v taskset >/dev/null 2>&1; then
@@ -43,7 +47,7 @@ start)
       "32-bit processes at all can run the tests of the windows64 preset instead." >&2
     exit 1
   fi
-  prefix=$(mktemp -d "${TMPDIR:-/tmp}/velmora-wine.XXXXXX")
+  prefix=$(mktemp -d "$temporary/velmora-wine.XXXXXX")
   # -displayfd picks a free display number and writes it once the server is ready.
   setsid $on_one Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$state/display" \
     >"$state/xvfb.log" 2>&1 &
@@ -88,7 +92,7 @@ stop)
   if [ -f "$state/env" ]; then
     load_env
     timeout 30 /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-    case $WINEPREFIX in "${TMPDIR:-/tmp}"/velmora-wine.*) rm -rf "$WINEPREFIX" ;; esac
+    case $WINEPREFIX in "$temporary"/velmora-wine.*) rm -rf "$WINEPREFIX" ;; esac
     rm -f "$state/env"
   fi
   if [ -f "$state/xvfb.pid" ]; then
