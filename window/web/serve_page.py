@@ -28,6 +28,14 @@ MEDIA_TYPES = {
 COMPRESSED = {".html", ".js", ".css", ".webmanifest", ".svg", ".txt", ".wasm"}
 
 
+@functools.lru_cache(maxsize=64)
+def gzipped(path, version):
+    """A file's bytes gzipped, once per version (modification time and size), as a web server
+    that keeps compressed copies sends them: the page's load is not held up by compressing."""
+    del version  # a key of the cache only
+    return gzip.compress(path.read_bytes(), 6)
+
+
 class PageHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = MEDIA_TYPES
 
@@ -38,7 +46,8 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
                 or "gzip" not in self.headers.get("Accept-Encoding", "")):
             super().do_GET()
             return
-        body = gzip.compress(path.read_bytes(), 6)
+        stat = path.stat()
+        body = gzipped(path, (stat.st_mtime_ns, stat.st_size))
         self.send_response(200)
         self.send_header("Content-Type", self.guess_type(str(path)))
         self.send_header("Content-Encoding", "gzip")

@@ -81,7 +81,7 @@ def main():
         (copy / "probe.js").write_text(PROBE)
         (copy / "sw.js").write_text("")  # every load from the server
         index = (copy / "index.html").read_text()
-        (copy / "index.html").write_text(index.replace("<link", PROBE_TAG + "<link", 1))
+        (copy / "index.html").write_text(index.replace("</title>", "</title>" + PROBE_TAG, 1))
         times = {"index.html": [], "index.html?typed": [], "bare.html": []}
         with open_session(engine, folder) as session:
             if slow:
