@@ -59,7 +59,19 @@ Form1::Form1(val document)
   text_edited_.Listen(text_, "input");
 }
 
-void Form1::Load() { Finish(dispatcher_.Load()); }
+void Form1::Load() {
+  // The page is written with the window as this same Load leaves it (window_markup.cpp runs it
+  // at build time): the colours, names and descriptions it gives are on show already. Taking
+  // them as shown instead of writing all of them again keeps the program's start short.
+  const std::optional<EventEnd> end = dispatcher_.Load();
+  if (end) {
+    for (std::string_view cell : end->recoloured_cells) {
+      controls_.at(cell).label->ColourAlreadyShown();
+    }
+    accessibility_->TemperatureAlreadyShown(dispatcher_.TemperatureInForce());
+  }
+  Finish(end);
+}
 
 void Form1::Show() {
   scroll_->Enable();

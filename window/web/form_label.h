@@ -29,6 +29,8 @@ class FormLabel {
   ColourValue fore_colour() const { return fore_colour_; }
   void SetForeColour(ColourValue colour) { fore_colour_ = colour; }
   void RepaintIfChanged();
+  // The page already shows the label in its present colour: nothing to repaint.
+  void ColourAlreadyShown() { shown_colour_ = fore_colour_; }
 
  private:
   emscripten::val element_;

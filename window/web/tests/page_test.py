@@ -383,6 +383,14 @@ class PageTest(unittest.TestCase):
         bar = next(i for i, e in enumerate(written) if e[0] == "Scroll_T")
         written[bar][1].remove("aria-disabled=true")
         self.assertEqual(written, self.js(SNAPSHOT))
+        # The program takes the page's colours and descriptions as its start and writes none of
+        # them; gone to 6000 K and back, it has written them itself, and they are the page's.
+        self.enter("6000")
+        self.enter("298")
+        written[next(i for i, e in enumerate(written) if e[0] == "Text_T")][2] = "298"
+        session.wait_for("document.getElementById('Label_026_Fe')"
+                         ".getAttribute('aria-description').endsWith('At 298 K: solid')", 2)
+        self.assertEqual(written, self.js(SNAPSHOT))
         # With the module held back, a press on the scroll bar does nothing, and what the user
         # then types or pastes is taken once the module runs, which leaves the focus where it is.
         session.cdp("Network.enable")
