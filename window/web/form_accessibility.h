@@ -43,11 +43,11 @@ class FormAccessibility {
   FormAccessibility(const FormAccessibility&) = delete;
   FormAccessibility& operator=(const FormAccessibility&) = delete;
 
-  // The temperature `Label_T` shows once an event is over. The first call (Load, before anyone
-  // reads the window) names and describes without announcing.
+  // The temperature `Label_T` shows once an event is over. A first call, with nothing shown
+  // before, names and describes without announcing.
   void TemperatureShown(std::int16_t t);
-  // The page already names and describes everything for `t` (the start temperature, as the page
-  // is written): nothing is written, and later calls tell only what changes from there.
+  // The page already names and describes everything for `t` (Load's temperature, as the page is
+  // written): nothing is written, and later calls tell only what changes from there.
   void TemperatureAlreadyShown(std::int16_t t) { told_ = t; }
 
  private:
