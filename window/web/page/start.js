@@ -6,25 +6,21 @@
 // moves.
 //
 // The first script of the page, read before the rest of the page: when the page comes from a
-// server, it asks at once for the faces the window is drawn in and for the module
-// (velmora.wasm, which velmora.js, the page's next script, compiles), instead of after the style
-// sheet and the scripts have come; after the page has loaded, it names the web app manifest and
-// starts the service worker that keeps the page's files for use without a network. A browser
-// fetches no .wasm file for a page opened from a disk, and preloads fail there: the page then
-// loads velmora-file.js, the same program with the module inside.
+// server, it asks at once for the faces the window is drawn in, instead of after the style sheet
+// has come; after the page has loaded, it names the web app manifest and starts the service
+// worker that keeps the page's files for use without a network. (The module, velmora.wasm, is not
+// asked for early: WebKit does not match such a request with the program's own and fetches the
+// module twice.) A browser fetches no .wasm file for a page opened from a disk, and preloads
+// fail there: the page then loads velmora-file.js, the same program with the module inside.
 "use strict";
 const fromDisk = location.protocol === "file:";
-const EARLY_FILES = [
-  ["fonts/velmora-serif-bold.woff2", "font"],
-  ["fonts/velmora-sans.woff2", "font"],
-  ["fonts/velmora-serif.woff2", "font"],
-  ["velmora.wasm", "fetch"],
-];
+const FACES = ["velmora-serif-bold.woff2", "velmora-sans.woff2", "velmora-serif.woff2"];
 if (!fromDisk) {
-  for (const [href, as] of EARLY_FILES) {
+  for (const face of FACES) {
     const link = document.createElement("link");
-    // Fonts and the module's fetch are cross-origin-mode requests: the preload must be too.
-    Object.assign(link, {rel: "preload", href, as, crossOrigin: "anonymous"});
+    // Fonts are fetched in cross-origin mode: the preload must be too.
+    Object.assign(link, {rel: "preload", href: `fonts/${face}`, as: "font",
+                         crossOrigin: "anonymous"});
     document.head.append(link);
   }
   addEventListener("load", () => {
