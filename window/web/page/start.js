@@ -1,28 +1,18 @@
 // SPDX-FileCopyrightText: The Velmora developers
 // SPDX-License-Identifier: MIT
-// Starts the program. The page already shows the window at 298 K; the program takes it over
-// once that window is painted in its own faces, so that its start never holds back the first
-// picture. Should it not start, the window stays as it is, with a notice saying why nothing
-// moves.
+// Starts the program once the page is read: velmora.js, the next script of the page, whose
+// module (velmora.wasm) the browser compiles while it downloads. A browser fetches no .wasm file
+// for a page opened from a disk: there it loads velmora-file.js, the same program with the module
+// inside. When the page comes from a server, it also names the web app manifest and starts the
+// service worker that keeps the page's files for use without a network, once the page has loaded:
+// on a first visit the worker fetches every file of the page, which would otherwise share a slow
+// network with the page itself.
 //
-// The first script of the page, read before the rest of the page: when the page comes from a
-// server, it asks at once for the faces the window is drawn in, instead of after the style sheet
-// has come; after the page has loaded, it names the web app manifest and starts the service
-// worker that keeps the page's files for use without a network. (The module, velmora.wasm, is not
-// asked for early: WebKit does not match such a request with the program's own and fetches the
-// module twice.) A browser fetches no .wasm file for a page opened from a disk, and preloads
-// fail there: the page then loads velmora-file.js, the same program with the module inside.
+// The page already shows the window at 298 K; the program takes it over. Should it not start,
+// the window stays as it is, with a notice saying why nothing moves.
 "use strict";
 const fromDisk = location.protocol === "file:";
-const FACES = ["velmora-serif-bold.woff2", "velmora-sans.woff2", "velmora-serif.woff2"];
 if (!fromDisk) {
-  for (const face of FACES) {
-    const link = document.createElement("link");
-    // Fonts are fetched in cross-origin mode: the preload must be too.
-    Object.assign(link, {rel: "preload", href: `fonts/${face}`, as: "font",
-                         crossOrigin: "anonymous"});
-    document.head.append(link);
-  }
   addEventListener("load", () => {
     const manifest = document.createElement("link");
     Object.assign(manifest, {rel: "manifest", href: "manifest.webmanifest"});
@@ -46,12 +36,7 @@ function start() {
   }
 }
 
-// Runs `then` after the window has been painted: its faces loaded, the next frame drawn.
-function afterFirstPicture(then) {
-  document.fonts.ready.then(() => requestAnimationFrame(() => setTimeout(then)));
-}
-
-document.addEventListener("DOMContentLoaded", () => afterFirstPicture(() => {
+document.addEventListener("DOMContentLoaded", () => {
   if (!fromDisk) {
     start();
     return;
@@ -60,4 +45,4 @@ document.addEventListener("DOMContentLoaded", () => afterFirstPicture(() => {
   Object.assign(program, {src: "velmora-file.js", onload: start,
                           onerror: () => failed("velmora-file.js is missing")});
   document.head.append(program);
-}));
+});
