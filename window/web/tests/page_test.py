@@ -18,6 +18,7 @@ from selenium.webdriver.common.keys import Keys
 
 from browser_session import DOWN, UP, description_listing, keys, move, open_session, pause, \
     pointer, wheel
+from serve_page import PageHandler
 
 ENGINE = SITE = LISTING = SCREENSHOTS = None
 
@@ -211,6 +212,18 @@ class PageTest(unittest.TestCase):
                 # On top of the cells it covers.
                 self.assertTrue(self.js(ON_TOP))
                 self.session.perform(pointer(*([UP] if hold else []), kind=kind))
+
+    def test_module_from_a_server_that_does_not_know_it(self):
+        # Many servers send a .wasm file as application/octet-stream, which compiling while
+        # downloading refuses: the page then compiles the module from its bytes, and starts.
+        known = PageHandler.extensions_map
+        PageHandler.extensions_map = {**known, ".wasm": "application/octet-stream"}
+        try:
+            self.session.open()
+        finally:
+            PageHandler.extensions_map = known
+        self.enter("5")
+        self.assertEqual(self.state(), ("5", "5", 5))
 
     def test_entries_typed_and_pasted(self):
         rows = [  # text, typed (or pasted whole), box, label and bar afterwards
