@@ -14,17 +14,18 @@
 "use strict";
 const fromDisk = location.protocol === "file:";
 
-// The module compiled while it downloads; compiled from its bytes where the server does not
-// say it is WebAssembly (application/wasm), which compiling while downloading needs.
+// The module compiled while it downloads; compiled from its bytes where the browser cannot do
+// that, or where the server does not say the file is WebAssembly (application/wasm).
 function compileModule() {
   const file = "velmora.wasm";
-  return WebAssembly.compileStreaming(fetch(file, {credentials: "same-origin"})).catch(() =>
-    fetch(file, {credentials: "same-origin"})
-      .then((response) => {
-        if (!response.ok) throw new Error(`${file}: ${response.status} ${response.statusText}`);
-        return response.arrayBuffer();
-      })
-      .then((bytes) => WebAssembly.compile(bytes)));
+  const fromBytes = () => fetch(file, {credentials: "same-origin"})
+    .then((response) => {
+      if (!response.ok) throw new Error(`${file}: ${response.status} ${response.statusText}`);
+      return response.arrayBuffer();
+    })
+    .then((bytes) => WebAssembly.compile(bytes));
+  if (typeof WebAssembly.compileStreaming !== "function") return fromBytes();
+  return WebAssembly.compileStreaming(fetch(file, {credentials: "same-origin"})).catch(fromBytes);
 }
 
 function failed(error) {
@@ -69,7 +70,7 @@ if (fromDisk) {
 } else {
   const compiled = typeof WebAssembly === "object" ? compileModule() : null;
   // Keeps a failed download from being reported as unhandled before the program reports it.
-  compiled?.catch(() => {});
+  if (compiled) compiled.catch(() => {});
   afterProgramScript(() => start({
     // Asked for only where WebAssembly is there: velmora.js stops before, saying it is not.
     instantiateWasm(imports, receive) {
