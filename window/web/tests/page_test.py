@@ -66,7 +66,7 @@ FACES_ASKED_EARLY_FROM_A_DISK = (r"file://\S+/fonts/velmora-[a-z-]+\.woff2 - Fai
                                  r"resource: net::ERR_FAILED|file://\S+/index\.html (\d+|-) Access "
                                  r"to font at 'file://\S+/fonts/velmora-[a-z-]+\.woff2' from "
                                  r"origin 'null' has been blocked by CORS policy: .*|"
-                                 r"file://\S+/index\.html - A preload for 'file://\S+/fonts/"
+                                 r"file://\S+/index\.html (\d+|-) A preload for 'file://\S+/fonts/"
                                  r"velmora-[a-z-]+\.woff2' is found, but is not used because the "
                                  r"request credentials mode does not match\. .*")
 # The page's element that has the focus, or null when the focus is outside the page.
