@@ -62,13 +62,11 @@ STATE = """const bar = document.getElementById('Scroll_T');
 return [document.getElementById('Text_T').value, document.getElementById('Label_T').textContent,
         Number(bar.getAttribute('aria-valuenow'))];"""
 # What Chromium says of the early requests for the faces, for a page opened from a disk.
-FACES_ASKED_EARLY_FROM_A_DISK = (r"file://\S+/fonts/velmora-[a-z-]+\.woff2 - Failed to load "
-                                 r"resource: net::ERR_FAILED|file://\S+/index\.html (\d+|-) Access "
-                                 r"to font at 'file://\S+/fonts/velmora-[a-z-]+\.woff2' from "
-                                 r"origin 'null' has been blocked by CORS policy: .*|"
-                                 r"file://\S+/index\.html (\d+|-) A preload for 'file://\S+/fonts/"
-                                 r"velmora-[a-z-]+\.woff2' is found, but is not used because the "
-                                 r"request credentials mode does not match\. .*")
+FACE = r"'?file://\S+/fonts/velmora-[a-z-]+\.woff2'?"
+FACES_ASKED_EARLY_FROM_A_DISK = (
+    rf"{FACE} - Failed to load resource: net::ERR_FAILED|file://\S+ (\d+|-) (Access to font at "
+    rf"{FACE} from origin 'null' has been blocked by CORS policy|A preload for {FACE} is found, "
+    r"but is not used because the request credentials mode does not match)[:.] .*")
 # The page's element that has the focus, or null when the focus is outside the page.
 FOCUSED = """const e = document.activeElement;
 return e && e !== document.body ? e.id : null;"""
