@@ -4,8 +4,8 @@
 """Navigation to the window drawn at 298 K in a browser engine (chromium, firefox or webkit),
 against a bare page that draws the same 116 elements at the same places on the screen (the window
 fitted to the viewport, as the page fits it) with fixed texts in the same faces, without the
-program, the pages loaded in turn in the same run (from the same server,
-with a service worker that keeps nothing). "Drawn": `Label_T` shows 298, the fonts are loaded and
+program, the pages loaded in turn in the same run (from the same server, with a service worker
+that keeps nothing). "Drawn": `Label_T` shows 298, the fonts are loaded and
 the next frame begins, as a probe script loaded first into each page sees it. Also the first
 typed digit applied: a 5 put into the text box as soon as the box is in the page (with the input
 event typing raises), drawn once `Label_T` shows 5, which takes the program running. Prints the

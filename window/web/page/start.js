@@ -18,14 +18,14 @@ const fromDisk = location.protocol === "file:";
 // that, or where the server does not say the file is WebAssembly (application/wasm).
 function compileModule() {
   const file = "velmora.wasm";
-  const fromBytes = () => fetch(file, {credentials: "same-origin"})
+  const fromBytes = () => fetch(file)
     .then((response) => {
       if (!response.ok) throw new Error(`${file}: ${response.status} ${response.statusText}`);
       return response.arrayBuffer();
     })
     .then((bytes) => WebAssembly.compile(bytes));
   if (typeof WebAssembly.compileStreaming !== "function") return fromBytes();
-  return WebAssembly.compileStreaming(fetch(file, {credentials: "same-origin"})).catch(fromBytes);
+  return WebAssembly.compileStreaming(fetch(file)).catch(fromBytes);
 }
 
 function failed(error) {
