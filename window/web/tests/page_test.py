@@ -266,7 +266,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual([self.colour(c["name"]) for c in self.listing["controls"]], colours)
         self.session.click("dialog button")
         self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 0)
-        self.assertEqual(self.js(FOCUSED), "Text_T")
+        # The dialog's close event, which puts the focus back, comes in a task of its own, which
+        # a loaded WebKit may run after the next script of the test.
+        self.session.wait_for("document.activeElement.id === 'Text_T'", 2)
 
     def test_scroll_bar(self):
         # In the session's 800 x 600 viewport the window is scaled by about 1.31: the places, in
