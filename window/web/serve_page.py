@@ -70,8 +70,8 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
 class PageServer:
     """The server in a thread of its own: start(), url, stop()."""
 
-    def __init__(self, folder, port=0):
-        handler = functools.partial(PageHandler, directory=str(folder))
+    def __init__(self, folder, port=0, handler=PageHandler):
+        handler = functools.partial(handler, directory=str(folder))
         try:
             self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
         except OSError:  # the port is taken: any free one

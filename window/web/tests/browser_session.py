@@ -13,6 +13,7 @@ bodies reading `arguments`, run by the driver, which the page's Content-Security
         session.perform(pointer(move(10, 10), DOWN, UP))
 """
 import base64
+import contextlib
 import inspect
 import json
 import os
@@ -20,11 +21,13 @@ import re
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from pathlib import Path
+from urllib.parse import urlsplit
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
-from serve_page import PageServer  # noqa: E402
+from serve_page import PageHandler, PageServer  # noqa: E402
 
 ENGINES = ("chromium", "firefox", "webkit")
 # Headless as root on a machine without a network: no sandbox, no GPU, and none of the
@@ -38,10 +41,13 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-
 CHROMIUM_UNTHROTTLED = ["--disable-frame-rate-limit", "--disable-gpu-vsync"]
 WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
 MINIBROWSER = next(Path("/usr/lib").glob("*/webkit2gtk-4.1/MiniBrowser"), None)
-# Firefox's palettes are preferences, read at start: the media features a launch asks for.
+# Firefox's palettes are preferences, read at start: the media features a launch asks for;
+# ("scripting", "none") is the page without JavaScript, in every engine.
 FIREFOX_MEDIA = {"prefers-color-scheme": {"dark": {"ui.systemUsesDarkTheme": 1,
                                                    "layout.css.prefers-color-scheme.content-override": 0}},
-                 "forced-colors": {"active": {"browser.display.document_color_use": 2}}}
+                 "forced-colors": {"active": {"browser.display.document_color_use": 2}},
+                 "scripting": {"none": {"javascript.enabled": False}}}
+NO_SCRIPTS = ("scripting", "none")
 
 # W3C input actions, as classic WebDriver and WebDriver BiDi both take them (viewport pixels).
 DOWN, UP = {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}
@@ -79,6 +85,16 @@ def description_listing(listing_script):
     return json.loads(out)
 
 
+class HoldingHandler(PageHandler):
+    """The page's server, which answers a request for a file being held once it is let go."""
+
+    def do_GET(self):
+        gate = self.server.held.get(urlsplit(self.path).path.lstrip("/"))
+        if gate:
+            gate.wait(30)
+        super().do_GET()
+
+
 class Session:
     """The page's server and one browser; subclasses launch it and speak its protocol."""
     engine = ""
@@ -87,7 +103,8 @@ class Session:
 
     def __init__(self, site, fast=False):
         self.site, self.fast = Path(site), fast
-        self.server = PageServer(self.site).start()
+        self.server = PageServer(self.site, handler=HoldingHandler).start()
+        self.server.server.held = {}
         self.url = self.server.url
         self.profile = tempfile.TemporaryDirectory(prefix=f"velmora-{self.engine}-")
         self.scale, self.media = 1, ()
@@ -120,6 +137,16 @@ class Session:
         self.navigate(url or self.url + "index.html")
         self.wait_for("document.getElementById('Scroll_T')?.getAttribute('aria-disabled') === null",
                       timeout)
+
+    @contextlib.contextmanager
+    def holding(self, file):
+        """The server answers requests for the file (a path in the site) once the block ends."""
+        gate = self.server.server.held[file] = threading.Event()
+        try:
+            yield
+        finally:
+            del self.server.server.held[file]
+            gate.set()
 
     def wait_for(self, condition, timeout=5):
         end = time.monotonic() + timeout
@@ -253,7 +280,8 @@ class ChromiumSession(ClassicSession):
         self.cdp("Emulation.setDeviceMetricsOverride",
                  {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": False})
         self.cdp("Emulation.setEmulatedMedia",
-                 {"features": [{"name": n, "value": v} for n, v in media]})
+                 {"features": [{"name": n, "value": v} for n, v in media if n != "scripting"]})
+        self.cdp("Emulation.setScriptExecutionDisabled", {"value": NO_SCRIPTS in media})
 
     def errors(self):
         """Console messages of warning level and above since the last call."""
@@ -281,6 +309,8 @@ class WebKitSession(ClassicSession):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = str(MINIBROWSER)
         options.add_argument("--automation")
+        if NO_SCRIPTS in self.media:
+            options.add_argument("--enable-javascript=false")
         # Selenium 4.8 (Debian 12) takes the driver's path, later ones (Debian 13) a Service.
         driver = {"executable_path": WEBKIT_DRIVER}
         if "service" in inspect.signature(webdriver.WebKitGTK.__init__).parameters:

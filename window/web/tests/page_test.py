@@ -16,8 +16,8 @@ from pathlib import Path
 
 from selenium.webdriver.common.keys import Keys
 
-from browser_session import DOWN, UP, description_listing, keys, move, open_session, pause, \
-    pointer, wheel
+from browser_session import DOWN, NO_SCRIPTS, UP, description_listing, keys, move, open_session, \
+    pause, pointer, wheel
 from serve_page import PageHandler
 
 ENGINE = SITE = LISTING = SCREENSHOTS = None
@@ -396,16 +396,15 @@ class PageTest(unittest.TestCase):
                               ".getAttribute('aria-description').endsWith('At 6000 K: gas')", 2)
 
     def test_written_page_and_input_before_the_program(self):
-        if ENGINE != "chromium":
-            self.skipTest("scripts switched off and held back: Chromium's DevTools protocol only")
         session = self.session
         # Without JavaScript the page is the window as the program shows it after Load, with a
         # notice; the scroll bar alone says it is not ready.
-        session.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
+        session.emulate(800, 600, 1, [NO_SCRIPTS])
         session.navigate(session.url + "index.html")
+        self.assertTrue(self.js("return matchMedia('(scripting: none)').matches"))
         written = self.js(SNAPSHOT)
         self.assertIn("cannot change", self.js(NOTICE))
-        session.cdp("Emulation.setScriptExecutionDisabled", {"value": False})
+        session.emulate(800, 600, 1)
         session.open()
         self.assertEqual(self.js(NOTICE), None)
         bar = next(i for i, e in enumerate(written) if e[0] == "Scroll_T")
@@ -419,32 +418,28 @@ class PageTest(unittest.TestCase):
         session.wait_for("document.getElementById('Label_026_Fe')"
                          ".getAttribute('aria-description').endsWith('At 298 K: solid')", 2)
         self.assertEqual(written, self.js(SNAPSHOT))
-        # With the module held back, a press on the scroll bar does nothing, and what the user
-        # then types or pastes is taken once the module runs, which leaves the focus where it is.
-        session.cdp("Network.enable")
-        session.cdp("Network.setBypassServiceWorker", {"bypass": True})
+        # With the module held back by the server, a press on the scroll bar does nothing, and
+        # what the user then types or pastes is taken once the module runs, which leaves the
+        # focus where it is.
         rows = [("typed", "1000", ("1000", "1000", 1000)),
                 ("pasted", "2 5 0", ("2 5 0", "250", 250))]
         for name, text, expected in rows:
             with self.subTest(name):
-                session.cdp("Network.setBlockedURLs", {"urls": ["*velmora.js"]})
-                session.navigate(session.url + "index.html")
-                session.click("#Scroll_T")
-                session.click("#Text_T")
-                if name == "typed":
-                    session.type(text)
-                else:
-                    session.paste(text)
-                self.assertEqual(self.state(), (text, "298", 298))
-                session.cdp("Network.setBlockedURLs", {"urls": []})
-                self.js("const s = document.createElement('script'); s.src = 'velmora.js';"
-                        "s.onload = () => Velmora(); document.head.append(s);")
+                with session.holding("velmora.wasm"):
+                    session.navigate(session.url + "index.html")
+                    session.click("#Scroll_T")
+                    session.click("#Text_T")
+                    if name == "typed":
+                        session.type(text)
+                    else:
+                        session.paste(text)
+                    self.assertEqual(self.state(), (text, "298", 298))
+                    self.assertEqual(self.js("return document.getElementById('Scroll_T')"
+                                             ".getAttribute('aria-disabled')"), "true")
                 session.wait_for("!document.getElementById('Scroll_T')"
                                  ".hasAttribute('aria-disabled')")
                 self.assertEqual(self.state(), expected)
                 self.assertEqual(self.js("return document.activeElement.id"), "Text_T")
-        session.cdp("Network.setBypassServiceWorker", {"bypass": False})
-        session.errors()  # the held-back script's refusal
 
 
 class OfflineTest(unittest.TestCase):
