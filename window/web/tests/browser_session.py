@@ -357,7 +357,8 @@ class FirefoxSession(Session):
         prefs = {"focusmanager.testmode": True, "privacy.reduceTimerPrecision": False}
         for name, value in self.media:
             prefs.update(FIREFOX_MEDIA[name][value])
-        if len(self.media) == 2:  # forced colours, dark: the colours the user chose are dark
+        if {("forced-colors", "active"), ("prefers-color-scheme", "dark")} <= set(self.media):
+            # forced colours, dark: the colours the user chose are dark
             prefs.update({"browser.display.background_color": "#000000",
                           "browser.display.foreground_color": "#ffffff"})
         profile = Path(self.profile.name) / f"profile-{len(self.media)}-{time.monotonic_ns()}"
