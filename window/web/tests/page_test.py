@@ -293,8 +293,13 @@ class PageTest(unittest.TestCase):
             return lambda start, left, top: self.session.press("Scroll_T", *chord)
 
         def turn(notch):
-            return lambda start, left, top: self.session.perform(
-                wheel(left + width / 2, top + height / 2, notch))
+            def act(start, left, top):
+                # WebKit may hand the page the wheel after the action has returned.
+                self.js("window.wheeled = false; addEventListener('wheel',"
+                        " () => { window.wheeled = true; }, {capture: true, once: true});")
+                self.session.perform(wheel(left + width / 2, top + height / 2, notch))
+                self.session.wait_for("window.wheeled", 2)
+            return act
 
         right, left_arrow = width - height / 2, height / 2
         after, before = width - height - 2, height + 2  # the track next to each arrow
