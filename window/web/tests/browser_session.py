@@ -14,6 +14,7 @@ bodies reading `arguments`, run by the driver, which the page's Content-Security
 """
 import base64
 import contextlib
+import functools
 import inspect
 import json
 import os
@@ -88,8 +89,12 @@ def description_listing(listing_script):
 class HoldingHandler(PageHandler):
     """The page's server, which answers a request for a file being held once it is let go."""
 
+    def __init__(self, *args, held, **kwargs):
+        self.held = held  # before the request, which the base class handles at once
+        super().__init__(*args, **kwargs)
+
     def do_GET(self):
-        gate = self.server.held.get(urlsplit(self.path).path.lstrip("/"))
+        gate = self.held.get(urlsplit(self.path).path.lstrip("/"))
         if gate:
             gate.wait(30)
         super().do_GET()
@@ -103,8 +108,9 @@ class Session:
 
     def __init__(self, site, fast=False):
         self.site, self.fast = Path(site), fast
-        self.server = PageServer(self.site, handler=HoldingHandler).start()
-        self.server.server.held = {}
+        self.held = {}  # file: the gate its requests wait at
+        handler = functools.partial(HoldingHandler, held=self.held)
+        self.server = PageServer(self.site, handler=handler).start()
         self.url = self.server.url
         self.profile = tempfile.TemporaryDirectory(prefix=f"velmora-{self.engine}-")
         self.scale, self.media = 1, ()
@@ -141,11 +147,11 @@ class Session:
     @contextlib.contextmanager
     def holding(self, file):
         """The server answers requests for the file (a path in the site) once the block ends."""
-        gate = self.server.server.held[file] = threading.Event()
+        gate = self.held[file] = threading.Event()
         try:
             yield
         finally:
-            del self.server.server.held[file]
+            del self.held[file]
             gate.set()
 
     def wait_for(self, condition, timeout=5):
